@@ -1,0 +1,45 @@
+#pragma once
+// What the calculation chain needs of the windows and the platform.
+#include <string>
+
+namespace fluvan {
+
+enum class MeldungsStil { Kritisch = 16, Frage = 32, Ausruf = 48 };
+
+// A modal box with one OK button, always titled "Fluvan II".
+class Meldungen {
+public:
+    virtual ~Meldungen() = default;
+    virtual void MsgBox(const std::string& prompt, MeldungsStil stil) = 0;
+};
+
+// The user's regional settings.
+class Regionaleinstellungen {
+public:
+    virtual ~Regionaleinstellungen() = default;
+    virtual std::string Dezimaltrennzeichen() const = 0;
+};
+
+enum class Flanschart { DIN, ANSI, EigeneLaenge };
+
+// The input fields of the main form.
+class Hauptformular {
+public:
+    virtual ~Hauptformular() = default;
+    virtual std::string txtVolumen() const = 0;
+    virtual std::string txtDichte() const = 0;
+    virtual std::string txtVisco() const = 0;
+    virtual std::string txtLaenge() const = 0;
+    virtual void setzeTxtLaenge(const std::string& text) = 0;
+    // Option1 DIN, Option2 ANSI, Option3 own length.
+    virtual Flanschart gewaehlteFlanschart() const = 0;
+};
+
+// Shows the result sheet Bild1 of the language.
+class Ergebnisanzeige {
+public:
+    virtual ~Ergebnisanzeige() = default;
+    virtual void zeigeBild1() = 0;
+};
+
+}  // namespace fluvan

@@ -1,0 +1,54 @@
+#pragma once
+// The calculation chain of the main form: from the calculate button to the
+// filled curve. Every step passes its values through Variable.
+#include <string>
+
+#include "catalogue/pruefname.h"
+#include "engine/ports.h"
+#include "engine/variable.h"
+#include "parameters/satzname.h"
+
+namespace fluvan {
+
+class Rechenlauf {
+public:
+    Rechenlauf(Variable& variable, Meldungen& meldungen, Regionaleinstellungen& region,
+               Hauptformular& formular, Ergebnisanzeige& anzeige)
+        : v(variable), meldungen(meldungen), region(region), formular(formular), anzeige(anzeige) {}
+
+    // The calculate button: the whole chain; a calculation fault ends in a box.
+    void cmdFehlerkurve_Click();
+
+    void BaulaengeBestimmen();
+    void FehlerBerechnen();
+    void FehlerBerechnenVeltrum();
+    void Druckverlust();
+
+    // The size check of a model (catalogue/).
+    void Groessenpruefung(Pruefname pruefung);
+    // A size check hands an accepted size to a parameter set through here.
+    void SatzAufrufen(Satzname satz);
+    // The parameter set itself (parameters/).
+    void Parametersatz(Satzname satz);
+
+    // Nennweite as a number, read afresh with the regional settings.
+    double NennweiteZahl() const;
+    std::string Dezimaltrenner() const { return region.Dezimaltrennzeichen(); }
+    void MsgBox(const std::string& prompt, MeldungsStil stil) { meldungen.MsgBox(prompt, stil); }
+    void ZeigeBild1() { anzeige.zeigeBild1(); }
+    Variable& Zustand() { return v; }
+
+private:
+    void Berechnung();
+    void Fehlerkurve(bool summenmodell);
+
+    Variable& v;
+    Meldungen& meldungen;
+    Regionaleinstellungen& region;
+    Hauptformular& formular;
+    Ergebnisanzeige& anzeige;
+    // Set by BaulaengeBestimmen when DIN or ANSI found no table length this run.
+    bool baulaengeFehlt = false;
+};
+
+}  // namespace fluvan

@@ -1,0 +1,27 @@
+#include "platform/qt_meldungen.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+
+namespace fluvan::plattform {
+
+void QtMeldungen::MsgBox(const std::string& prompt, MeldungsStil stil) {
+    QMessageBox::Icon symbol = QMessageBox::Information;
+    switch (stil) {
+        case MeldungsStil::Frage: symbol = QMessageBox::Question; break;
+        case MeldungsStil::Kritisch: symbol = QMessageBox::Critical; break;
+        case MeldungsStil::Ausruf: symbol = QMessageBox::Warning; break;
+    }
+    QMessageBox box(symbol, QStringLiteral("Fluvan II"), QString::fromStdString(prompt), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+std::string QtRegionaleinstellungen::Dezimaltrennzeichen() const {
+    return QLocale::system().decimalPoint().toStdString();
+}
+
+}  // namespace fluvan::plattform
