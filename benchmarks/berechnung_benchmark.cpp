@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "tests/fakes.h"
+#include "fakes.h"
 
 namespace {
 
@@ -84,5 +84,3 @@ const bool registriert = [] {
 }();
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -71,6 +71,7 @@ void Rechenlauf::Berechnung() {
 }
 
 void Rechenlauf::BaulaengeBestimmen() {
+    baulaengeFehlt = false;
     if (const auto reihe = Baureihenzuordnung(v.Geraetetyp)) v.Baureihe = static_cast<float>(*reihe);
     const double nennweite = NennweiteZahl();
     const int baureihe = static_cast<int>(v.Baureihe);

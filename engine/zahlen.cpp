@@ -1,5 +1,6 @@
 #include "engine/zahlen.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -29,33 +30,28 @@ float speichern(double wert) {
 
 float runden(float wert, int dezimalen) {
     if (!std::isfinite(wert) || wert == 0.0f) return wert == 0.0f ? 0.0f : wert;
-    int exponent = 0;
-    const float mantisse = std::frexp(std::fabs(wert), &exponent);  // [0.5, 1)
-    // |wert| = m * 2^(exponent - 24) with m a 24-bit integer.
-    const auto m = static_cast<std::uint64_t>(std::ldexp(mantisse, 24));
-    const int e = exponent - 24;
-    if (e >= 0) return wert;  // whole number: nothing to round
+    // |wert| = m * 2^e exactly, m the 24-bit significand.
+    const auto bits = std::bit_cast<std::uint32_t>(wert);
+    const std::uint32_t biased = (bits >> 23) & 0xffu;
+    const std::uint64_t m = (bits & 0x7fffffu) | (biased ? 0x800000u : 0u);
+    const int e = biased ? static_cast<int>(biased) - 150 : -149;
+    if (e >= 0 || dezimalen < 0 || dezimalen > 6) return wert;  // whole number, or beyond what a cell shows
     std::uint64_t skala = 1;
     for (int i = 0; i < dezimalen; ++i) skala *= 10;
     const std::uint64_t n = m * skala;  // |wert| * 10^d * 2^-e exactly
     const int s = -e;
     std::uint64_t q = 0;
-    if (s < 64) {
+    if (s < 64) {  // from 64 bits on, n < 2^(s-1) rounds to 0
         q = n >> s;
         const std::uint64_t rest = n - (q << s);
         const std::uint64_t halb = std::uint64_t{1} << (s - 1);
         if (rest > halb || (rest == halb && (q & 1u))) ++q;
     }
-    // n < 2^64 <= 2^(s-1) for s >= 65; s == 64 leaves q = 0 as well because n < 2^63.
     if (q == 0) return 0.0f;
-    char text[40];
-    auto [ende, fehler] = std::to_chars(text, text + 28, q);
-    (void)fehler;
-    std::memcpy(ende, "e-", 2);
-    ende += 2;
-    ende = std::to_chars(ende, text + sizeof text, dezimalen).ptr;
-    float ergebnis = 0.0f;
-    std::from_chars(text, ende, ergebnis);
+    // q / 10^d in double is never a float midpoint unless it is exactly one
+    // (q is an integer, a midpoint has 25 bits), so the float conversion
+    // rounds correctly.
+    const float ergebnis = static_cast<float>(static_cast<double>(q) / static_cast<double>(skala));
     return std::signbit(wert) ? -ergebnis : ergebnis;
 }
 
@@ -98,26 +94,61 @@ double leseZahl(std::string_view text) {
     return negativ ? -wert : wert;
 }
 
+namespace {
+
+// Digits with an optional sign and one "." as a double. Short numbers (all a
+// size list holds) are exact integers over a power of ten: one correctly
+// rounded division, much faster than the library's conversion.
+double dezimalwert(const char* zahl, std::size_t n) {
+    const bool negativ = n > 0 && zahl[0] == '-';
+    std::uint64_t ziffern = 0;
+    int stellen = 0;
+    int nachkomma = -1;
+    for (std::size_t i = negativ ? 1 : 0; i < n; ++i) {
+        if (zahl[i] == '.') {
+            nachkomma = 0;
+            continue;
+        }
+        ziffern = ziffern * 10 + static_cast<std::uint64_t>(zahl[i] - '0');
+        if (ziffern != 0) ++stellen;
+        if (nachkomma >= 0) ++nachkomma;
+        if (stellen > 15 || nachkomma > 15) {
+            double wert = 0.0;
+            std::from_chars(zahl, zahl + n, wert);
+            return wert;
+        }
+    }
+    constexpr double zehnerpotenz[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const double wert = static_cast<double>(ziffern) / zehnerpotenz[nachkomma < 0 ? 0 : nachkomma];
+    return negativ ? -wert : wert;
+}
+
+}  // namespace
+
 double leseNennweite(std::string_view text, std::string_view dezimaltrenner) {
-    std::string zahl;
+    // The size is read for every comparison of a calculation: no allocation.
+    char zahl[64];
+    std::size_t n = 0;
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     std::size_t ende = text.size();
     while (ende > i && text[ende - 1] == ' ') --ende;
     std::string_view kern = text.substr(i, ende - i);
     if (!kern.empty() && (kern[0] == '+' || kern[0] == '-')) {
-        zahl += kern[0];
+        if (kern[0] == '-') zahl[n++] = '-';
         kern.remove_prefix(1);
     }
     bool ziffer = false;
     bool komma = false;
     while (!kern.empty()) {
+        if (n + 1 >= sizeof zahl) throw Rechenfehler("Typen unvertraeglich");
         if (kern[0] >= '0' && kern[0] <= '9') {
-            zahl += kern[0];
+            zahl[n++] = kern[0];
             ziffer = true;
             kern.remove_prefix(1);
         } else if (!komma && !dezimaltrenner.empty() && kern.substr(0, dezimaltrenner.size()) == dezimaltrenner) {
-            zahl += '.';
+            zahl[n++] = '.';
             komma = true;
             kern.remove_prefix(dezimaltrenner.size());
         } else {
@@ -125,11 +156,7 @@ double leseNennweite(std::string_view text, std::string_view dezimaltrenner) {
         }
     }
     if (!ziffer) throw Rechenfehler("Typen unvertraeglich");
-    double wert = 0.0;
-    const char* anfang = zahl.data() + ((zahl[0] == '+') ? 1 : 0);
-    const auto [ptr, fehler] = std::from_chars(anfang, zahl.data() + zahl.size(), wert);
-    if (fehler != std::errc() || ptr != zahl.data() + zahl.size()) throw Rechenfehler("Typen unvertraeglich");
-    return wert;
+    return dezimalwert(zahl, n);
 }
 
 std::string zahlText(float wert, std::string_view dezimaltrenner) {

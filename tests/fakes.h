@@ -6,6 +6,7 @@
 #include "engine/ports.h"
 #include "engine/rechenlauf.h"
 #include "engine/variable.h"
+#include "engine/zahlen.h"
 
 namespace fluvan::test {
 

@@ -1,0 +1,37 @@
+// One whole calculation of the engine (installation length, velocity, error
+// curve, pressure loss), and the number-to-text conversion.
+#include <benchmark/benchmark.h>
+
+#include "fakes.h"
+
+namespace {
+
+using fluvan::test::Kette;
+
+void EineBerechnung(benchmark::State& state) {
+    Kette k;
+    k.formular.volumen = "10";
+    k.v.Nennweite = "50";
+    k.v.FehlerOben = 0.4f;
+    k.v.Nullpunkt = 1;
+    k.v.Grenzgeschwindigkeit = 1;
+    for (auto _ : state) {
+        k.lauf.cmdFehlerkurve_Click();  // inputs, length, velocity
+        k.lauf.FehlerBerechnenVeltrum();  // curve and pressure loss
+        benchmark::DoNotOptimize(k.v.Druckabfall.punkt.data());
+    }
+}
+BENCHMARK(EineBerechnung);
+
+void ZahlText(benchmark::State& state) {
+    const float werte[] = {68, 3.537f, 0.667f, 12345678, 1.5f, 0.00001f, 2700, 13.33f};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(fluvan::zahlText(werte[i++ % 8], ","));
+    }
+}
+BENCHMARK(ZahlText);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include "engine/laengentabelle.h"
+#include "fakes.h"
+
+namespace fluvan {
+namespace {
+
+using test::Kette;
+using test::Meldung;
+
+struct LaengenFall {
+    const char* modell;
+    const char* nennweite;
+    Flanschart flansch;
+    const char* box;     // text in txtLaenge after the step
+    float baulaenge;
+};
+
+constexpr auto DIN = Flanschart::DIN;
+constexpr auto ANSI = Flanschart::ANSI;
+
+TEST(BaulaengeBestimmen, TabellenlaengeUndANSIZuschlag) {
+    const LaengenFall faelle[] = {
+        {"Veltrum 220", "10", DIN, "68", 68},
+        {"Veltrum 220", "25", DIN, "54", 54},
+        {"Veltrum 220", "25", ANSI, "54", 54},   // Baureihe 2: no surcharge
+        {"RSN 90", "80", ANSI, "350", 350},      // Baureihe 7: 50 at DN 80 and 150
+        {"RSN 90", "100", ANSI, "350", 350},
+        {"RSN 90", "150", ANSI, "400", 400},
+        {"RSN 90", "350", ANSI, "700", 700},
+        {"RSN 90", "500", ANSI, "800", 800},
+        {"RSN 90", "80", DIN, "300", 300},
+        {"RSN 90", "100", DIN, "350", 350},
+        {"RSN 90", "150", DIN, "350", 350},
+        {"RSN 90", "350", DIN, "500", 500},
+        {"RSN 90", "500", DIN, "600", 600},
+        {"Brisal 14", "300", ANSI, "500", 500},  // no surcharge below DN 350
+        {"Brisal 14", "350", ANSI, "700", 700},
+        {"Brisal 14", "2500", ANSI, "2700", 2700},
+        {"TKD 63CAP", "25", DIN, "58", 58},
+        {"TKD 63CAP", "100", DIN, "203", 203},
+        {"TKD 61", "2,5", DIN, "65", 65},
+        {"TKD 72", "2,5", DIN, "180", 180},
+        {"TKD 51", "2,5", DIN, "150", 150},
+        {"Brisal 11", "650", DIN, "600", 600},
+        {"RSN 70", "650", DIN, "700", 700},
+        {"Brisal 11", "1200", DIN, "1200", 1200},  // set before the size check rejects it
+        {"RSN 70 HP", "3000", ANSI, "3200", 3200},
+        {"Veltrum 530", "2000", ANSI, "2200", 2200},
+        {"TKD 73", "150", ANSI, "325", 325},
+    };
+    for (const auto& fall : faelle) {
+        Kette k;
+        k.v.Geraetetyp = fall.modell;
+        k.v.Nennweite = fall.nennweite;
+        k.formular.flansch = fall.flansch;
+        k.lauf.BaulaengeBestimmen();
+        EXPECT_EQ(k.formular.laenge, fall.box) << fall.modell << " DN " << fall.nennweite;
+        EXPECT_EQ(k.v.Baulaenge, fall.baulaenge) << fall.modell << " DN " << fall.nennweite;
+    }
+}
+
+TEST(BaulaengeBestimmen, DN2KommaFuenfMitBeidenTrennern) {
+    for (const char* trenner : {",", "."}) {
+        Kette k(trenner);
+        k.v.Geraetetyp = "TKD 61";
+        k.v.Nennweite = std::string("2") + trenner + "5";
+        k.lauf.BaulaengeBestimmen();
+        EXPECT_EQ(k.v.Baulaenge, 65) << trenner;
+    }
+}
+
+struct EigeneFall {
+    const char* getippt;
+    float baulaenge;
+};
+
+TEST(BaulaengeBestimmen, EigeneLaengeBleibtWieGetippt) {
+    const EigeneFall faelle[] = {{"120", 120}, {"", 0}, {"12.5.7", 12.5f}, {"68.5", 68.5f}, {"abc", 0}};
+    for (const auto& fall : faelle) {
+        Kette k(",");
+        k.v.Geraetetyp = "Veltrum 220";
+        k.formular.flansch = Flanschart::EigeneLaenge;
+        k.formular.laenge = fall.getippt;
+        k.lauf.BaulaengeBestimmen();
+        EXPECT_EQ(k.formular.laenge, fall.getippt) << "the table length is not written into the box";
+        EXPECT_EQ(k.v.Baulaenge, fall.baulaenge) << '"' << fall.getippt << '"';
+    }
+}
+
+TEST(BaulaengeBestimmen, DINErsetztEigeneLaengeImNaechstenLauf) {
+    Kette k;
+    k.formular.flansch = Flanschart::EigeneLaenge;
+    k.formular.laenge = "99";
+    k.lauf.BaulaengeBestimmen();
+    EXPECT_EQ(k.v.Baulaenge, 99);
+    k.formular.flansch = Flanschart::DIN;
+    k.lauf.BaulaengeBestimmen();
+    EXPECT_EQ(k.formular.laenge, "68");
+    EXPECT_EQ(k.v.Baulaenge, 68);
+}
+
+// No table length for DIN or ANSI: the box and the cell stay as they were, and
+// an accepted size stops with its own box instead of a stale length.
+TEST(BaulaengeBestimmen, OhneTabellenzeileKeineAlteLaenge) {
+    struct Fall {
+        const char* modell;
+        const char* nennweite;
+        Flanschart flansch;
+    };
+    const Fall faelle[] = {
+        {"Brisal 11", "10", DIN},    {"Brisal 11", "10", ANSI}, {"RSN 90", "450", ANSI},
+        {"TKD 54", "2100", ANSI},    {"RSN 70", "1050", ANSI},  {"Veltrum 220", "20", DIN},
+    };
+    const char* texte[][2] = {
+        {"D", "Keine Baulänge für diese Nennweite: bitte eigene Baulänge eingeben!"},
+        {"GB", "No installation length for this size: please enter own length!"},
+        {"F", "Pas de longueur pour ce diamètre: entrez votre longueur!"},
+        {"E", "¡No hay longitud para este diámetro: introduzca su longitud!"},
+    };
+    for (const auto& fall : faelle) {
+        for (const auto& text : texte) {
+            Kette k;
+            k.v.Sprache = text[0];
+            k.v.Baulaenge = 100;  // from an earlier run
+            k.formular.laenge = "100";
+            k.v.Geraetetyp = fall.modell;
+            k.v.Nennweite = fall.nennweite;
+            k.formular.flansch = fall.flansch;
+            k.lauf.BaulaengeBestimmen();
+            EXPECT_EQ(k.formular.laenge, "100") << fall.modell << " DN " << fall.nennweite;
+            EXPECT_EQ(k.v.Baulaenge, 100);
+            k.lauf.SatzAufrufen(Satzname::BerechnenBris11klein);
+            ASSERT_EQ(k.meldungen.gezeigt.size(), 1u);
+            EXPECT_EQ(k.meldungen.gezeigt[0], (Meldung{text[1], MeldungsStil::Ausruf}));
+            EXPECT_EQ(k.anzeige.gezeigt, 0);
+        }
+    }
+}
+
+TEST(BaulaengeBestimmen, MitTabellenzeileGehtDerLaufWeiter) {
+    Kette k;
+    k.v.Endgeschwindigkeit = 1;
+    k.lauf.BaulaengeBestimmen();
+    k.lauf.SatzAufrufen(Satzname::BerechnenVeltrum220);
+    for (const auto& m : k.meldungen.gezeigt) EXPECT_EQ(m.prompt.find("Baulänge"), std::string::npos) << m.prompt;
+}
+
+TEST(BaulaengeBestimmen, EigeneLaengeOhneTabellenzeile) {
+    Kette k;
+    k.v.Geraetetyp = "Brisal 11";
+    k.formular.flansch = Flanschart::EigeneLaenge;
+    k.formular.laenge = "250";
+    k.v.Endgeschwindigkeit = 1;
+    k.lauf.BaulaengeBestimmen();
+    EXPECT_EQ(k.v.Baulaenge, 250);
+    k.lauf.SatzAufrufen(Satzname::BerechnenBris11klein);
+    for (const auto& m : k.meldungen.gezeigt) EXPECT_EQ(m.prompt.find("Baulänge"), std::string::npos) << m.prompt;
+}
+
+TEST(BaulaengeBestimmen, UnbekannterTypBehaeltDieBaureihe) {
+    Kette k;
+    k.v.Baureihe = 6;
+    k.v.Geraetetyp = "Unbekannt";
+    k.v.Nennweite = "25";
+    k.lauf.BaulaengeBestimmen();
+    EXPECT_EQ(k.v.Baureihe, 6);
+    EXPECT_EQ(k.v.Baulaenge, 250);
+}
+
+TEST(Laengentabelle, ZeilenProBaureihe) {
+    // Row counts per series, and a few rows with their neighbours missing.
+    const double groessen[] = {2.5, 4, 6, 10, 15, 20, 25, 32, 40, 50, 65, 80, 100, 125, 150, 200, 250, 300, 350,
+                               400, 450, 500, 550, 600, 650, 700, 750, 800, 850, 900, 950, 1000, 1050, 1100, 1150,
+                               1200, 1250, 1300, 1350, 1400, 1450, 1500, 1600, 1700, 1800, 1900, 2000, 2100, 2200,
+                               2300, 2400, 2500, 2600, 2700, 2800, 2900, 3000};
+    const int zeilen[] = {51, 8, 13, 47, 13, 36, 15};
+    int summe = 0;
+    for (int reihe = 1; reihe <= 7; ++reihe) {
+        int n = 0;
+        for (double dn : groessen) n += Laengentabelle(reihe, dn).has_value();
+        EXPECT_EQ(n, zeilen[reihe - 1]) << "Baureihe " << reihe;
+        summe += n;
+    }
+    EXPECT_EQ(summe, 183);
+    EXPECT_EQ(Laengentabelle(6, 950), 1000);
+    EXPECT_EQ(Laengentabelle(1, 950), 900);
+    EXPECT_EQ(Laengentabelle(7, 450), std::nullopt);
+    EXPECT_EQ(Laengentabelle(4, 2100), std::nullopt);
+    EXPECT_EQ(Laengentabelle(0, 25), std::nullopt);
+    EXPECT_EQ(ANSIZuschlag(7, 80), 50);
+    EXPECT_EQ(ANSIZuschlag(6, 350), 200);
+    EXPECT_EQ(ANSIZuschlag(5, 3000), 0);
+}
+
+}  // namespace
+}  // namespace fluvan

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "fakes.h"
+
+namespace fluvan {
+namespace {
+
+using test::Kette;
+
+struct Druckverlust : ::testing::Test {
+    Kette k{","};
+    // Every point at the same velocity, so point 1 and point 20 agree.
+    void setze(const char* nennweite, float v, float eta, float laenge, float rho = 1000) {
+        k.v.Nennweite = nennweite;
+        for (int p = 1; p <= 20; ++p) k.v.Geschwindigkeit(p) = v;
+        k.v.Viskositaet = eta;
+        k.v.Baulaenge = laenge;
+        k.v.Dichte = rho;
+    }
+};
+
+struct Arbeitspunkt {
+    const char* nennweite;
+    float v, eta, laenge;
+    float reynolds;
+    float druckabfall;
+};
+
+TEST_F(Druckverlust, Arbeitspunkte) {
+    const Arbeitspunkt punkte[] = {
+        {"10", 0.5f, 100, 68, 50, 10.88f},        // laminar, lambda 1.28
+        {"50", 2.0f, 1, 200, 1e5f, 1.42f},        // Blasius at its upper bound
+        {"100", 3.0f, 1, 200, 3e5f, 1.29f},       // Nikuradse
+        {"50", 2.01f, 1, 200, 100500, 1.42f},     // just above 10^5: Nikuradse
+        {"10", 0, 1, 68, 0, 0},                   // no flow, no loss
+        {"10", 1, 1, 0, 10000, 0},                // length 0
+    };
+    for (const auto& p : punkte) {
+        setze(p.nennweite, p.v, p.eta, p.laenge);
+        k.lauf.Druckverlust();
+        EXPECT_FLOAT_EQ(k.v.Reynoldszahl(1), p.reynolds) << p.nennweite << " " << p.v;
+        EXPECT_EQ(k.v.Druckabfall(1), p.druckabfall) << p.nennweite << " " << p.v;
+        EXPECT_EQ(k.v.Druckabfall(20), p.druckabfall);
+    }
+}
+
+TEST_F(Druckverlust, Re2320IstLaminar) {
+    setze("10", 2.32f, 10, 68);
+    k.lauf.Druckverlust();
+    EXPECT_EQ(k.v.Reynoldszahl(1), 2320);
+    EXPECT_EQ(k.v.Rohrreibungszahl, static_cast<float>(64.0 / 2320));
+    setze("10", 2.33f, 10, 68);
+    k.lauf.Druckverlust();
+    EXPECT_EQ(k.v.Rohrreibungszahl, static_cast<float>(0.3164 * std::pow(2330.0f, -0.25)));
+    EXPECT_GT(k.v.Rohrreibungszahl / (64.0 / 2320), 1.6);
+}
+
+TEST_F(Druckverlust, Re100000IstBlasiusDarueberNikuradse) {
+    setze("50", 2.0f, 1, 200);
+    k.lauf.Druckverlust();
+    EXPECT_EQ(k.v.Reynoldszahl(1), 1e5f);
+    EXPECT_EQ(k.v.Rohrreibungszahl, static_cast<float>(0.3164 * std::pow(1e5, -0.25)));
+    setze("50", 2.01f, 1, 200);
+    k.lauf.Druckverlust();
+    const double re = k.v.Reynoldszahl(1);
+    EXPECT_EQ(k.v.Rohrreibungszahl, static_cast<float>(0.221 * std::pow(re, -0.237) + 0.0032));
+}
+
+// Beyond 10^8 the factor still comes from the point itself, never from an
+// earlier point or calculation.
+TEST_F(Druckverlust, UeberHundertMillionenKeinGeerbterBeiwert) {
+    float ergebnis[2];
+    const float amAnfang[2] = {0, 0.01f};
+    for (int i = 0; i < 2; ++i) {
+        k.v.Rohrreibungszahl = amAnfang[i];
+        setze("3000", 12.0f, 0.3f, 3000);
+        k.lauf.Druckverlust();
+        EXPECT_FLOAT_EQ(k.v.Reynoldszahl(1), 1.2e8f);
+        ergebnis[i] = k.v.Druckabfall(1);
+    }
+    EXPECT_EQ(ergebnis[0], ergebnis[1]);
+    EXPECT_EQ(ergebnis[0], 4.24f);  // 0.221 x Re^-0.237 + 0.0032 = 0.00589
+}
+
+TEST_F(Druckverlust, NennweiteMitKommaUndPunkt) {
+    setze("2,5", 1, 1, 65);
+    k.lauf.Druckverlust();
+    const Variable komma = k.v;
+    Kette punkt(".");
+    punkt.v = komma;
+    punkt.v.Nennweite = "2.5";
+    punkt.lauf.Druckverlust();
+    EXPECT_EQ(komma.Reynoldszahl(1), 2500);
+    EXPECT_EQ(punkt.v.Druckabfall.punkt, komma.Druckabfall.punkt);
+}
+
+TEST_F(Druckverlust, JederPunktNachSeinerGeschwindigkeit) {
+    setze("50", 0, 1, 200);
+    const float v[] = {2.01f, 2.0f, 0.04f};
+    for (int p = 1; p <= 3; ++p) k.v.Geschwindigkeit(p) = v[p - 1];
+    k.lauf.Druckverlust();
+    EXPECT_EQ(k.v.Druckabfall(1), 1.42f);
+    EXPECT_EQ(k.v.Druckabfall(2), 1.42f);
+    EXPECT_EQ(k.v.Reynoldszahl(3), 2000);  // laminar
+    EXPECT_EQ(k.v.Druckabfall(4), 0);
+}
+
+TEST_F(Druckverlust, FehlerEndenVorDemSchreiben) {
+    setze("x", 1, 1, 68);
+    k.v.Reynoldszahl(1) = 5;
+    EXPECT_THROW(k.lauf.Druckverlust(), Rechenfehler);
+    EXPECT_EQ(k.v.Reynoldszahl(1), 5);
+
+    setze("3000", 12, 1e-30f, 3000, 3e38f);  // Re beyond the float range
+    k.v.Druckabfall(1) = 5;
+    EXPECT_THROW(k.lauf.Druckverlust(), Rechenfehler);
+    EXPECT_EQ(k.v.Reynoldszahl(1), 5);
+    EXPECT_EQ(k.v.Druckabfall(1), 5);
+}
+
+}  // namespace
+}  // namespace fluvan
