@@ -142,6 +142,7 @@ TEST(BaulaengeBestimmen, OhneTabellenzeileKeineAlteLaenge) {
 TEST(BaulaengeBestimmen, MitTabellenzeileGehtDerLaufWeiter) {
     Kette k;
     k.v.Endgeschwindigkeit = 1;
+    k.v.Viskositaet = 1;  // the parameter set goes on to the pressure loss
     k.lauf.BaulaengeBestimmen();
     k.lauf.SatzAufrufen(Satzname::BerechnenVeltrum220);
     for (const auto& m : k.meldungen.gezeigt) EXPECT_EQ(m.prompt.find("Baulänge"), std::string::npos) << m.prompt;
@@ -153,6 +154,7 @@ TEST(BaulaengeBestimmen, EigeneLaengeOhneTabellenzeile) {
     k.formular.flansch = Flanschart::EigeneLaenge;
     k.formular.laenge = "250";
     k.v.Endgeschwindigkeit = 1;
+    k.v.Viskositaet = 1;  // the parameter set goes on to the pressure loss
     k.lauf.BaulaengeBestimmen();
     EXPECT_EQ(k.v.Baulaenge, 250);
     k.lauf.SatzAufrufen(Satzname::BerechnenBris11klein);
