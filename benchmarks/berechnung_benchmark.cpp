@@ -78,8 +78,11 @@ void EinModell(benchmark::State& state, const Modell& m) {
 }
 
 const bool registriert = [] {
-    for (const Modell& m : Modelle)
-        benchmark::RegisterBenchmark((std::string("EinModell/") + m.text).c_str(), EinModell, m);
+    for (const Modell& m : Modelle) {
+        std::string name = "EinModell/";
+        name.append(m.text);
+        benchmark::RegisterBenchmark(name.c_str(), EinModell, m);
+    }
     return true;
 }();
 
