@@ -7,7 +7,7 @@
 namespace fluvan {
 namespace {
 
-// Every comparison reads the size text anew, as the size checks always did.
+// Each comparison reads the size text anew.
 bool gilt(const Vergleich& v, std::string_view nennweite, std::string_view trenner) {
     const double dn = leseNennweite(nennweite, trenner);
     switch (v.op) {
@@ -39,11 +39,11 @@ Ausgang auswerten(const Groessenregel& regel, std::string_view nennweite, std::s
     return regel.sonst;
 }
 
-std::string meldungstext(const Groessenregel& regel, Meldung meldung, std::string_view sprache) {
-    switch (meldung) {
-        case Meldung::Bereichsmeldung: return std::string(regel.Bereichsmeldung[sprache]);
-        case Meldung::Ausschlussmeldung: return std::string(regel.Ausschlussmeldung[sprache]);
-        case Meldung::Kombimeldung:
+std::string meldungstext(const Groessenregel& regel, Ablehnung ablehnung, std::string_view sprache) {
+    switch (ablehnung) {
+        case Ablehnung::Bereichsmeldung: return std::string(regel.Bereichsmeldung[sprache]);
+        case Ablehnung::Ausschlussmeldung: return std::string(regel.Ausschlussmeldung[sprache]);
+        case Ablehnung::Kombimeldung:
             return std::string(regel.Bereichsmeldung[sprache]) + std::string(CRLF) +
                    std::string(regel.Ausschlusszeile[sprache]);
     }

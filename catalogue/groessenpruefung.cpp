@@ -12,8 +12,8 @@ void Rechenlauf::Groessenpruefung(Pruefname pruefung) {
     const Groessenregel& regel = regelFuer(pruefung);
     const Ausgang ausgang = auswerten(regel, v.Nennweite, Dezimaltrenner());
     if (const Satzname* satz = std::get_if<Satzname>(&ausgang)) SatzAufrufen(*satz);
-    if (const Meldung* meldung = std::get_if<Meldung>(&ausgang))
-        MsgBox(meldungstext(regel, *meldung, v.Sprache), MeldungsStil::Kritisch);
+    if (const Ablehnung* ablehnung = std::get_if<Ablehnung>(&ausgang))
+        MsgBox(meldungstext(regel, *ablehnung, v.Sprache), MeldungsStil::Kritisch);
 }
 
 }  // namespace fluvan

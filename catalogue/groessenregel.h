@@ -82,10 +82,10 @@ constexpr Bedingung dn(std::initializer_list<double> groessen) {
 constexpr Bedingung ausserhalb(double a, double b) { return kleiner(a) | groesser(b); }
 
 // Which rejection text a test shows.
-enum class Meldung { Bereichsmeldung, Ausschlussmeldung, Kombimeldung };
+enum class Ablehnung { Bereichsmeldung, Ausschlussmeldung, Kombimeldung };
 
 // What a size check does: nothing, call a parameter set, or show a text.
-using Ausgang = std::variant<std::monostate, Satzname, Meldung>;
+using Ausgang = std::variant<std::monostate, Satzname, Ablehnung>;
 inline constexpr Ausgang nichts{};
 
 struct Test {
@@ -108,6 +108,6 @@ Ausgang auswerten(const Groessenregel& regel, std::string_view nennweite, std::s
 
 // The text of a rejection in the language; the Kombimeldung joins
 // Bereichsmeldung and Ausschlusszeile with CR LF.
-std::string meldungstext(const Groessenregel& regel, Meldung meldung, std::string_view sprache);
+std::string meldungstext(const Groessenregel& regel, Ablehnung ablehnung, std::string_view sprache);
 
 }  // namespace fluvan

@@ -25,12 +25,12 @@ constexpr bool vorhanden(const Texte& t) { return !t.D.empty() && !t.GB.empty() 
 
 // A row may name only texts it has: a Kombimeldung needs both of its parts.
 constexpr bool textVorhanden(const Groessenregel& r, const Ausgang& a) {
-    const Meldung* m = std::get_if<Meldung>(&a);
+    const Ablehnung* m = std::get_if<Ablehnung>(&a);
     if (!m) return true;
     switch (*m) {
-        case Meldung::Bereichsmeldung: return vorhanden(r.Bereichsmeldung);
-        case Meldung::Ausschlussmeldung: return vorhanden(r.Ausschlussmeldung);
-        case Meldung::Kombimeldung: return vorhanden(r.Bereichsmeldung) && vorhanden(r.Ausschlusszeile);
+        case Ablehnung::Bereichsmeldung: return vorhanden(r.Bereichsmeldung);
+        case Ablehnung::Ausschlussmeldung: return vorhanden(r.Ausschlussmeldung);
+        case Ablehnung::Kombimeldung: return vorhanden(r.Bereichsmeldung) && vorhanden(r.Ausschlusszeile);
     }
     return false;
 }

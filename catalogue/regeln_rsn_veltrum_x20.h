@@ -7,7 +7,7 @@
 namespace fluvan::regeln {
 
 using enum Satzname;
-using enum Meldung;
+using enum Ablehnung;
 
 inline constexpr std::array<Groessenregel, 9> RSNVeltrumX20{{
     {Pruefname::Veltrum220,

@@ -7,7 +7,7 @@
 namespace fluvan::regeln {
 
 using enum Satzname;
-using enum Meldung;
+using enum Ablehnung;
 
 inline constexpr std::array<Groessenregel, 9> TKD6x7x{{
     {Pruefname::TKD61,
