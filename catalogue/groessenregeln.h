@@ -25,9 +25,8 @@ constexpr bool vorhanden(const Texte& t) { return !t.D.empty() && !t.GB.empty() 
 
 // A row may name only texts it has: a Kombimeldung needs both of its parts.
 constexpr bool textVorhanden(const Groessenregel& r, const Ausgang& a) {
-    const Ablehnung* m = std::get_if<Ablehnung>(&a);
-    if (!m) return true;
-    switch (*m) {
+    if (!std::holds_alternative<Ablehnung>(a)) return true;
+    switch (std::get<Ablehnung>(a)) {
         case Ablehnung::Bereichsmeldung: return vorhanden(r.Bereichsmeldung);
         case Ablehnung::Ausschlussmeldung: return vorhanden(r.Ausschlussmeldung);
         case Ablehnung::Kombimeldung: return vorhanden(r.Bereichsmeldung) && vorhanden(r.Ausschlusszeile);
