@@ -1,8 +1,19 @@
+#include <variant>
+
+#include "catalogue/groessenregel.h"
+#include "catalogue/groessenregeln.h"
 #include "engine/rechenlauf.h"
 
 namespace fluvan {
 
-// The size checks of the models are filled in with the catalogue.
-void Rechenlauf::Groessenpruefung(Pruefname) {}
+// An accepted size goes to its parameter set through the engine's guard; a
+// rejected one shows the row's text in the critical box.
+void Rechenlauf::Groessenpruefung(Pruefname pruefung) {
+    const Groessenregel& regel = regelFuer(pruefung);
+    const Ausgang ausgang = auswerten(regel, v.Nennweite, Dezimaltrenner());
+    if (const Satzname* satz = std::get_if<Satzname>(&ausgang)) SatzAufrufen(*satz);
+    if (const Ablehnung* ablehnung = std::get_if<Ablehnung>(&ausgang))
+        MsgBox(meldungstext(regel, *ablehnung, v.Sprache), MeldungsStil::Kritisch);
+}
 
 }  // namespace fluvan
