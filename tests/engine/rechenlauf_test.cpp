@@ -131,7 +131,10 @@ TEST(Rechenlauf, EinheitenUndNennweiten) {
     };
     for (const auto& fall : faelle) {
         Kette k(fall.trenner);
-        k.v.Geraetetyp = "TKD 72";  // has a length for DN 2.5, 10 and 50
+        // No model: the run stops at the dispatch, so Durchfluss(1) keeps the
+        // volume; series 5 (TKD 72) has a length for DN 2.5, 10 and 50.
+        k.v.Geraetetyp = "";
+        k.v.Baureihe = 5;
         k.v.VolumenEinheit = fall.einheit;
         k.v.VolumenFaktor = fall.faktor;
         k.v.Nennweite = fall.nennweite;
