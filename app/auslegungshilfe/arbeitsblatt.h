@@ -28,6 +28,9 @@ public:
     // The input cell B9, B14, B24 or B29, or nullptr.
     QLineEdit* eingabezelle(const QString& zelle) const;
 
+    // Where a cell or range lies on the sheet, in pixels.
+    QRect rechteck(const Bereich& b) const;
+
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
 
@@ -38,7 +41,6 @@ private:
     };
 
     void neuBerechnen();
-    QRect rechteck(const Bereich& b) const;
     int rechterRandFrei(const Bereich& b) const;
     void zeichneZelle(QPainter& maler, const Blattzelle& zelle) const;
     void zeichneLogo(QPainter& maler) const;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -52,6 +53,25 @@ TEST_F(Auslegungshilfe, OeffnetMitDenAnfangstexten) {
     for (const char* ergebnis : {"C24", "D24", "C29", "D29"}) EXPECT_EQ(zelle(ergebnis), QString("choose range")) << ergebnis;
     EXPECT_EQ(zelle("A1"), QString("       Auslegungshilfe für magnetisch - induktive Durchflussmessgeräte"));
     EXPECT_EQ(zelle("B6"), QString("Durchfluss [m³/h] (Messbereichsendwert)"));
+}
+
+// The sheet as drawn: the grounds of the title bands and the "from" cells,
+// and the line under row 19.
+TEST_F(Auslegungshilfe, ZeichnetBaenderGruendeUndLinie) {
+    using auslegung::bereich;
+    const QImage bild = fenster->OLE1->grab().toImage();
+    const auto farbe = [&](const char* zelle) {
+        const QRect r = fenster->OLE1->rechteck(bereich(zelle));
+        return bild.pixelColor(r.right() - 2, r.bottom() - 2);  // a corner the text leaves free
+    };
+    EXPECT_EQ(farbe("E2"), QColor(192, 192, 192));
+    EXPECT_EQ(farbe("E4"), QColor(192, 192, 192));
+    EXPECT_EQ(farbe("E6"), QColor(Qt::white));
+    for (const char* von : {"C9", "C14", "C24", "C29"}) EXPECT_EQ(farbe(von), QColor(255, 153, 0)) << von;
+    for (const char* bis : {"D9", "D14", "D24", "D29"}) EXPECT_EQ(farbe(bis), QColor(Qt::white)) << bis;
+    const QRect zeile19 = fenster->OLE1->rechteck(bereich("E19"));
+    EXPECT_EQ(bild.pixelColor(zeile19.center().x(), zeile19.bottom()), QColor(Qt::black));
+    EXPECT_EQ(bild.pixelColor(zeile19.center().x(), zeile19.bottom() - 3), QColor(Qt::white));
 }
 
 struct Eingabefall {
