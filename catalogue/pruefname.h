@@ -1,7 +1,6 @@
 #pragma once
 // The names of the 47 size checks, one per meter model.
-#include <array>
-#include <string_view>
+#include "engine/namensliste.h"
 
 namespace fluvan {
 
@@ -54,18 +53,7 @@ namespace fluvan {
     X(Veltrum620) \
     X(Veltrum720) \
 
-enum class Pruefname {
-#define FLUVAN_ENUM(n) n,
-    FLUVAN_GROESSENPRUEFUNGEN(FLUVAN_ENUM)
-#undef FLUVAN_ENUM
-};
-
-inline constexpr std::array<std::string_view, 47> Pruefnamen = {
-#define FLUVAN_TEXT(n) #n,
-    FLUVAN_GROESSENPRUEFUNGEN(FLUVAN_TEXT)
-#undef FLUVAN_TEXT
-};
-
-constexpr std::string_view name(Pruefname p) { return Pruefnamen[static_cast<std::size_t>(p)]; }
+FLUVAN_BENANNTE_AUFZAEHLUNG(Pruefname, Pruefnamen, FLUVAN_GROESSENPRUEFUNGEN)
+static_assert(Pruefnamen.size() == 47);
 
 }  // namespace fluvan

@@ -1,8 +1,7 @@
 #pragma once
 // The names of the 65 accuracy parameter sets. The size checks call a set by
 // one of these names, so a misspelt or missing set does not compile.
-#include <array>
-#include <string_view>
+#include "engine/namensliste.h"
 
 namespace fluvan {
 
@@ -73,18 +72,7 @@ namespace fluvan {
     X(BerechnenRSN70HP) \
     X(BerechnenRSN90) \
 
-enum class Satzname {
-#define FLUVAN_ENUM(n) n,
-    FLUVAN_PARAMETERSAETZE(FLUVAN_ENUM)
-#undef FLUVAN_ENUM
-};
-
-inline constexpr std::array<std::string_view, 65> Satznamen = {
-#define FLUVAN_TEXT(n) #n,
-    FLUVAN_PARAMETERSAETZE(FLUVAN_TEXT)
-#undef FLUVAN_TEXT
-};
-
-constexpr std::string_view name(Satzname s) { return Satznamen[static_cast<std::size_t>(s)]; }
+FLUVAN_BENANNTE_AUFZAEHLUNG(Satzname, Satznamen, FLUVAN_PARAMETERSAETZE)
+static_assert(Satznamen.size() == 65);
 
 }  // namespace fluvan
