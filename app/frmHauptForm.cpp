@@ -47,6 +47,8 @@ frmHauptForm::frmHauptForm() {
     verbinde();
     Form_Load();
     adjustSize();
+    // The fixed dialog frame: the user cannot resize the window.
+    if (!spracheVon(Variable::instanz().Sprache).spanisch) setFixedSize(size());
     zentriere(this);
 }
 

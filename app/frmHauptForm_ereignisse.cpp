@@ -1,5 +1,3 @@
-#include <QGuiApplication>
-
 #include "app/frmHauptForm.h"
 #include "app/frmSplashscreen1.h"
 #include "app/listen.h"
@@ -89,12 +87,10 @@ void frmHauptForm::mnuEXCEL_Click() {
 }
 
 void frmHauptForm::mnuInfo_Click() {
-    // For a moment the main form is the last window: that must not end the program.
-    const bool endetZuletzt = QGuiApplication::quitOnLastWindowClosed();
-    QGuiApplication::setQuitOnLastWindowClosed(false);
-    close();
+    // The info screen is shown first, the main form closed right after: so the
+    // program never sees its last window closed, which would end it.
     zeigeFenster<frmSplashscreen1>();
-    QGuiApplication::setQuitOnLastWindowClosed(endetZuletzt);
+    close();
 }
 
 void frmHauptForm::mnuEnde_Click() { dienste().ende->beenden(); }

@@ -27,8 +27,13 @@ Startbild::Startbild(const Startbildlage& lage) : QWidget(nullptr, Qt::Frameless
     const auto text = [&](const char* name, std::string_view inhalt, const QFont& font, Qt::Alignment ausrichtung,
                           Twips ort) {
         QLabel* label = beschriftung(this, name, inhalt, font, ausrichtung | Qt::AlignTop);
-        label->setWordWrap(true);
         platziere(label, ort);
+        return label;
+    };
+    // The subtitles break into lines within their boxes.
+    const auto untertext = [&](const char* name, std::string_view inhalt, Qt::Alignment ausrichtung, Twips ort) {
+        QLabel* label = text(name, inhalt, untertitel, ausrichtung, ort);
+        label->setWordWrap(true);
         passeInKasten(label);
         return label;
     };
@@ -37,10 +42,10 @@ Startbild::Startbild(const Startbildlage& lage) : QWidget(nullptr, Qt::Frameless
     QPalette grau = Label7->palette();
     grau.setColor(QPalette::WindowText, QColor(128, 128, 128));
     Label7->setPalette(grau);
-    Label1 = text("Label1", startbild::UntertitelD, untertitel, Qt::AlignHCenter, lage.Label1);
-    Label5 = text("Label5", startbild::UntertitelGB, untertitel, Qt::AlignLeft, lage.Label5);
-    Label3 = text("Label3", startbild::UntertitelF, untertitel, Qt::AlignHCenter, lage.Label3);
-    Label6 = text("Label6", startbild::UntertitelE, untertitel, Qt::AlignHCenter, lage.Label6);
+    Label1 = untertext("Label1", startbild::UntertitelD, Qt::AlignHCenter, lage.Label1);
+    Label5 = untertext("Label5", startbild::UntertitelGB, Qt::AlignLeft, lage.Label5);
+    Label3 = untertext("Label3", startbild::UntertitelF, Qt::AlignHCenter, lage.Label3);
+    Label6 = untertext("Label6", startbild::UntertitelE, Qt::AlignHCenter, lage.Label6);
 
     zentriere(this);
 }
