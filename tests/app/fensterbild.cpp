@@ -1,9 +1,11 @@
 // A helper for looking at the windows on a display: starts like the program,
-// then presses the flag button of the language given as argument, as a user would.
+// then presses the flag button of the language given as first argument, as a
+// user would; with "info" as second argument it then chooses the info entry.
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
 
+#include "app/frmHauptForm.h"
 #include "app/frmSplashscreen.h"
 #include "platform/fensterregister.h"
 
@@ -19,5 +21,10 @@ int main(int argc, char** argv) {
                                                : nullptr;
         if (knopf) QTest::mouseClick(knopf, Qt::LeftButton);
     });
+    if (argc > 2 && QString::fromLatin1(argv[2]) == "info") {
+        QTimer::singleShot(1000, [] {
+            if (auto* form = fluvan::plattform::offenesFenster<fluvan::frmHauptForm>()) form->mnuInfo->trigger();
+        });
+    }
     return anwendung.exec();
 }
