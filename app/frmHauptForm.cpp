@@ -1,6 +1,7 @@
 #include "app/frmHauptForm.h"
 
 #include <QMenuBar>
+#include <vector>
 
 #include "app/bilder.h"
 #include "engine/variable.h"

@@ -1,7 +1,10 @@
 #include "app/frmHauptForm.h"
+
+#include <vector>
+
 #include "app/frmSplashscreen1.h"
 #include "app/listen.h"
-#include "app/tastenfilter.h"
+#include "app/zahlenfilter.h"
 #include "engine/rechenlauf.h"
 #include "engine/variable.h"
 #include "platform/dienste.h"

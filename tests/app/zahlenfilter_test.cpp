@@ -1,4 +1,4 @@
-#include "app/tastenfilter.h"
+#include "app/zahlenfilter.h"
 
 #include <gtest/gtest.h>
 
