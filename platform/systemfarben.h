@@ -1,5 +1,5 @@
 #pragma once
-// The system colours the windows name, as the fixed values of the classic
+// The system colours the windows name, as the fixed values of the standard
 // desktop scheme, so that every window looks the same on every desktop.
 #include <QColor>
 
