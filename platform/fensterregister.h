@@ -1,6 +1,8 @@
 #pragma once
 // Each window exists at most once: showing creates it (its constructor is its
 // load) or brings the open one to the front unchanged; closing destroys it.
+// A closed window is hidden until its deletion comes round: from the close on
+// it counts as gone, so showing it again at once creates a new one.
 #include <QPointer>
 #include <QWidget>
 
@@ -15,13 +17,15 @@ QPointer<Fenster>& fensterZeiger() {
 // The open window of this kind, or nullptr.
 template <class Fenster>
 Fenster* offenesFenster() {
-    return fensterZeiger<Fenster>().data();
+    QPointer<Fenster>& zeiger = fensterZeiger<Fenster>();
+    if (zeiger && !zeiger->isVisible()) zeiger = nullptr;
+    return zeiger.data();
 }
 
 template <class Fenster, class... Argumente>
 Fenster* zeigeFenster(Argumente&&... argumente) {
     QPointer<Fenster>& zeiger = fensterZeiger<Fenster>();
-    if (!zeiger) {
+    if (!offenesFenster<Fenster>()) {
         zeiger = new Fenster(std::forward<Argumente>(argumente)...);
         zeiger->setAttribute(Qt::WA_DeleteOnClose);
     }

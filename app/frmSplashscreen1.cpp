@@ -1,0 +1,54 @@
+#include "app/frmSplashscreen1.h"
+
+#include "app/frmHauptForm.h"
+#include "engine/variable.h"
+#include "platform/fensterregister.h"
+#include "platform/schriften.h"
+#include "platform/steuerelemente.h"
+
+namespace fluvan {
+
+using namespace plattform;
+
+namespace {
+
+constexpr Startbildlage Lage{
+    .Shape1 = {0, 0, 5736, 5736},
+    .Label4 = {840, 240, 3372, 732},
+    .Label7 = {3960, 240, 732, 732},
+    .Label1 = {600, 1080, 4332, 492},
+    .Label5 = {1080, 1560, 3372, 492},
+    .Label3 = {960, 2040, 3492, 492},
+    .Label6 = {960, 2520, 3852, 492},
+};
+
+}  // namespace
+
+frmSplashscreen1::frmSplashscreen1() : Startbild(Lage) {
+    setObjectName(QStringLiteral("frmSplashscreen1"));
+    setFocusPolicy(Qt::NoFocus);
+
+    Label2 = beschriftung(this, "Label2", "Version 2.0", schrift("Arial", 9, true), Qt::AlignHCenter | Qt::AlignTop);
+    Label2->setWordWrap(true);
+    QPalette weiss = Label2->palette();
+    weiss.setColor(QPalette::WindowText, Qt::white);
+    Label2->setPalette(weiss);
+    platziere(Label2, 480, 5040, 1212, 492);
+
+    // Runs from creation; the window ends with its first tick.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(2000);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &frmSplashscreen1::Timer1_Timer);
+    Timer1->start();
+}
+
+void frmSplashscreen1::Timer1_Timer() {
+    const std::string& sprache = Variable::instanz().Sprache;
+    // The main form takes its language from Sprache when it is created.
+    if (sprache == "D" || sprache == "GB" || sprache == "F" || sprache == "E") zeigeFenster<frmHauptForm>();
+    close();
+}
+
+}  // namespace fluvan

@@ -1,0 +1,60 @@
+#pragma once
+// The language table of the main form: every caption in "D", "GB", "F", "E".
+#include <array>
+#include <string_view>
+
+#include "engine/sprache.h"
+
+namespace fluvan::hauptform {
+
+inline constexpr std::string_view Fenstertitel = "Fluvan II";
+
+inline constexpr Texte Label1{"Firma", "Company", "Client", "Compania"};
+inline constexpr Texte Label2{"TAG- Nr.:", "TAG- No.:", "TAG- No.:", "Nú.- TAG.:"};
+inline constexpr Texte Label11{"VK- Nummer", "VK-number", "VK- No.", "Nú.- VK"};
+inline constexpr Texte lblMIDDaten{"Gerätetype", "Instrument type", "Type d'appareil", "Tipo"};
+inline constexpr Texte lblDN{"Nennweite", "Size", "Taille", "Tamaño"};
+inline constexpr Texte lblEinheiten{"Volumen-Einheit", "Volume", "Volume", "Unidad de volumen"};
+inline constexpr Texte lblEinheitZeit{"Zeit-Einheit", "Time", "Temps", "Unidad de tiempo"};
+inline constexpr Texte lblVolumen{"Endwert", "Max. value", "Valeur max.", "Valor"};
+inline constexpr Texte Frame1{"Druckverlust", "Pressure loss", "Perte de charge", "Pérdida de la presión"};
+inline constexpr Texte lblFlasch{"Flansch", "Connection", "Brides", "Brida"};
+inline constexpr Texte Label9{"DIN", "DIN", "DIN", "DIN"};
+inline constexpr Texte Label10{"ANSI", "ANSI", "ANSI", "ANSI"};
+inline constexpr Texte Label3{"Dichte", "Density", "Densité", "Densidad"};
+inline constexpr Texte Label4{"[kg/m3]", "[kg/m3]", "[kg/m3]", "[kg/m3]"};
+inline constexpr Texte Label5{"Viskosität", "Viscosity", "Viskosité", "Viscosidad"};
+inline constexpr Texte Label6{"[mPas]", "[mPas]", "[mPas]", "[mPas]"};
+inline constexpr Texte lblLaenge{"Baulänge", "Length", "Longeuer", "Dimension"};
+inline constexpr Texte Label7{"[mm]", "[mm]", "[mm]", "[mm]"};
+inline constexpr Texte cmdEnde{"&Ende", "&End", "&Fin", "&Terminar"};
+inline constexpr Texte cmdFehlerkurve{"&Berechnung", "&Calculation", "&Calculation", "&Calculatión"};
+
+inline constexpr Texte mnuAuswahl{"&Type", "&Type", "&Type", "&Tipo"};
+inline constexpr std::string_view mnuMID = "MID";
+inline constexpr std::string_view mnuUL = "UL";
+inline constexpr Texte mnuLeitfaehigkeit{"&Leitfähigkeit", "&Conductivity", "&Conductivité", "&Coductividad"};
+inline constexpr Texte mnuEXCEL{"&Auslegungshilfe", "&Dimensioning", "&Dimensioning", "&Dimensioning"};
+inline constexpr Texte mnuInfo{"&Info", "&Info", "&Info", "&Info"};
+inline constexpr Texte mnuEnde{"&Ende", "&End", "&Fin", "&Terminar"};
+
+// The type menu: each entry selects one model of the model list.
+struct Typeintrag {
+    std::string_view name;
+    std::string_view caption;
+    int listenindex;
+};
+
+inline constexpr std::array<Typeintrag, 5> TypmenueMID = {{
+    {"mnuMIDNeu", "Veltrum x10", 25},
+    {"mnuVeltrum20", "Veltrum x20", 38},
+    {"mnuVeltrum30", "Veltrum x30", 30},
+    {"mnuMIDalt", "TKD", 4},
+    {"mnuBrisal", "Brisal", 0},
+}};
+inline constexpr std::array<Typeintrag, 2> TypmenueUL = {{
+    {"mnuULneu", "RSN 90", 46},
+    {"mnuULalt", "RSN 70", 43},
+}};
+
+}  // namespace fluvan::hauptform

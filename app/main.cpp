@@ -1,0 +1,11 @@
+// Fluvan II starts on the start screen; nothing else runs before the user's choice.
+#include <QApplication>
+
+#include "app/frmSplashscreen.h"
+#include "platform/fensterregister.h"
+
+int main(int argc, char** argv) {
+    QApplication anwendung(argc, argv);
+    fluvan::plattform::zeigeFenster<fluvan::frmSplashscreen>();
+    return anwendung.exec();
+}

@@ -1,0 +1,53 @@
+#include "app/startbild.h"
+
+#include "app/bilder.h"
+#include "app/startbild_texte.h"
+#include "platform/schriften.h"
+#include "platform/steuerelemente.h"
+
+namespace fluvan {
+
+using namespace plattform;
+
+Startbild::Startbild(const Startbildlage& lage) : QWidget(nullptr, Qt::FramelessWindowHint) {
+    setWindowTitle(QStringLiteral("Fluvan II"));
+    festeInnengroesse(this, 5748, 5736);
+
+    Image1 = neu<QLabel>(this, "Image1");
+    Image1->setPixmap(bilder::Hintergrund());
+    Image1->setScaledContents(true);
+    platziere(Image1, 0, 0, 5760, 5736);
+
+    Shape1 = new Rechteck(this, 5, QColor(0, 84, 150));
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    platziere(Shape1, lage.Shape1);
+
+    const QFont titel = schrift("Arial", 36, true);
+    const QFont untertitel = schrift("Arial", 10.2, true);
+    const auto text = [&](const char* name, std::string_view inhalt, const QFont& font, Qt::Alignment ausrichtung,
+                          Twips ort) {
+        QLabel* label = beschriftung(this, name, inhalt, font, ausrichtung | Qt::AlignTop);
+        platziere(label, ort);
+        return label;
+    };
+    // The subtitles break into lines within their boxes.
+    const auto untertext = [&](const char* name, std::string_view inhalt, Qt::Alignment ausrichtung, Twips ort) {
+        QLabel* label = text(name, inhalt, untertitel, ausrichtung, ort);
+        label->setWordWrap(true);
+        passeInKasten(label);
+        return label;
+    };
+    Label4 = text("Label4", startbild::Produktname, titel, Qt::AlignHCenter, lage.Label4);
+    Label7 = text("Label7", startbild::Version, titel, Qt::AlignLeft, lage.Label7);
+    QPalette grau = Label7->palette();
+    grau.setColor(QPalette::WindowText, QColor(128, 128, 128));
+    Label7->setPalette(grau);
+    Label1 = untertext("Label1", startbild::UntertitelD, Qt::AlignHCenter, lage.Label1);
+    Label5 = untertext("Label5", startbild::UntertitelGB, Qt::AlignLeft, lage.Label5);
+    Label3 = untertext("Label3", startbild::UntertitelF, Qt::AlignHCenter, lage.Label3);
+    Label6 = untertext("Label6", startbild::UntertitelE, Qt::AlignHCenter, lage.Label6);
+
+    zentriere(this);
+}
+
+}  // namespace fluvan

@@ -1,0 +1,25 @@
+#include "platform/dienste.h"
+
+#include "platform/qt_meldungen.h"
+
+namespace fluvan::plattform {
+namespace {
+
+// The result sheet is not built yet: a finished calculation shows nothing.
+class KeineErgebnisanzeige : public Ergebnisanzeige {
+public:
+    void zeigeBild1() override {}
+};
+
+}  // namespace
+
+Dienste& dienste() {
+    static QtMeldungen meldungen;
+    static QtRegionaleinstellungen region;
+    static QtProgrammende ende;
+    static KeineErgebnisanzeige ergebnis;
+    static Dienste dienste{&meldungen, &region, &ende, &ergebnis};
+    return dienste;
+}
+
+}  // namespace fluvan::plattform

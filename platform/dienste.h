@@ -1,0 +1,18 @@
+#pragma once
+// The services behind the windows: the Qt ones in the program, fakes in tests.
+#include "engine/ports.h"
+#include "platform/programmende.h"
+
+namespace fluvan::plattform {
+
+struct Dienste {
+    Meldungen* meldungen;
+    Regionaleinstellungen* region;
+    Programmende* ende;
+    Ergebnisanzeige* ergebnis;
+};
+
+// The program's services; a test replaces entries and puts them back.
+Dienste& dienste();
+
+}  // namespace fluvan::plattform

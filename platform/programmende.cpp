@@ -1,0 +1,14 @@
+#include "platform/programmende.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace fluvan::plattform {
+
+void QtProgrammende::beenden() {
+    // Hiding sends no close event, so no window runs code of its own.
+    for (QWidget* fenster : QApplication::topLevelWidgets()) fenster->hide();
+    QCoreApplication::exit(0);
+}
+
+}  // namespace fluvan::plattform

@@ -1,0 +1,35 @@
+#include "platform/schriften.h"
+
+#include <array>
+
+namespace fluvan::plattform {
+namespace {
+
+struct Ersatz {
+    std::string_view entwurf;
+    std::string_view familie;
+};
+
+constexpr std::array<Ersatz, 2> Schriftersatz = {{
+    {"Arial", "Liberation Sans"},
+    {"MS Sans Serif", "DejaVu Sans"},
+}};
+
+}  // namespace
+
+QString schriftfamilie(std::string_view entwurfsname) {
+    for (const Ersatz& ersatz : Schriftersatz)
+        if (ersatz.entwurf == entwurfsname)
+            return QString::fromUtf8(ersatz.familie.data(), static_cast<qsizetype>(ersatz.familie.size()));
+    return QString::fromUtf8(entwurfsname.data(), static_cast<qsizetype>(entwurfsname.size()));
+}
+
+QFont schrift(std::string_view entwurfsname, double punkte, bool fett) {
+    QFont font(schriftfamilie(entwurfsname));
+    font.setPointSizeF(punkte);
+    font.setBold(fett);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+}  // namespace fluvan::plattform

@@ -1,0 +1,35 @@
+#include "platform/steuerelemente.h"
+
+#include <QPalette>
+
+namespace fluvan::plattform {
+
+QLabel* beschriftung(QWidget* eltern, const char* name, std::string_view text, const QFont& schrift,
+                     Qt::Alignment ausrichtung) {
+    QLabel* label = neu<QLabel>(eltern, name);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(qtext(text));
+    label->setFont(schrift);
+    label->setAlignment(ausrichtung);
+    return label;
+}
+
+void passeInKasten(QLabel* label) {
+    QFont font = label->font();
+    for (int prozent = 100; prozent >= 94; --prozent) {
+        font.setLetterSpacing(QFont::PercentageSpacing, prozent);
+        label->setFont(font);
+        if (label->heightForWidth(label->width()) <= label->height()) return;
+    }
+    font.setLetterSpacing(QFont::PercentageSpacing, 100);
+    label->setFont(font);
+}
+
+void hintergrund(QWidget* steuerelement, const QColor& farbe) {
+    QPalette palette = steuerelement->palette();
+    palette.setColor(QPalette::Window, farbe);
+    steuerelement->setPalette(palette);
+    steuerelement->setAutoFillBackground(true);
+}
+
+}  // namespace fluvan::plattform

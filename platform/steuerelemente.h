@@ -1,0 +1,33 @@
+#pragma once
+// Small helpers for building windows from their designed controls.
+#include <QLabel>
+#include <QString>
+#include <string_view>
+
+namespace fluvan::plattform {
+
+inline QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A control of the given kind, named as designed.
+template <class Steuerelement>
+Steuerelement* neu(QWidget* eltern, const char* name) {
+    auto* steuerelement = new Steuerelement(eltern);
+    steuerelement->setObjectName(QString::fromLatin1(name));
+    return steuerelement;
+}
+
+// A caption: plain text only, so that no text is ever read as markup.
+QLabel* beschriftung(QWidget* eltern, const char* name, std::string_view text, const QFont& schrift,
+                     Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignTop);
+
+// A word-wrapped caption whose text needs more lines than its box holds with
+// the substitute font: the letters move closer together, a few percent at most,
+// until the text fits. The font, its size and the box stay as designed.
+void passeInKasten(QLabel* label);
+
+// Paints a control's background in a fixed colour.
+void hintergrund(QWidget* steuerelement, const QColor& farbe);
+
+}  // namespace fluvan::plattform

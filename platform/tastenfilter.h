@@ -1,0 +1,30 @@
+#pragma once
+// A key-press handler in front of a box: it gets the character code of each
+// typed key before the box and may replace it; 0 discards the key. Keys that
+// type no character (Delete, arrows, Home, End, Tab) never reach it.
+#include <QObject>
+#include <functional>
+#include <optional>
+
+class QKeyEvent;
+
+namespace fluvan::plattform {
+
+// The character code of a key press, or none for keys that type no character.
+// Ctrl with a letter gives its control code (Ctrl+V is 22), Enter 13, Escape 27.
+std::optional<int> KeyAscii(const QKeyEvent& taste);
+
+class Tastenfilter : public QObject {
+public:
+    using Behandlung = std::function<void(int& KeyAscii)>;
+    Tastenfilter(QObject* box, Behandlung behandlung);
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
+
+private:
+    Behandlung behandlung;
+    bool ersatzUnterwegs = false;
+};
+
+}  // namespace fluvan::plattform

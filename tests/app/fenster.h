@@ -1,0 +1,77 @@
+#pragma once
+// A fixture for the windows of the shell: a fresh calculation state, recording
+// fakes behind the services, and no window left over afterwards.
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "app/frmHauptForm.h"
+#include "app/frmSplashscreen.h"
+#include "app/frmSplashscreen1.h"
+#include "engine/variable.h"
+#include "platform/dienste.h"
+#include "platform/fensterregister.h"
+#include "tests/fakes.h"
+
+namespace fluvan::test {
+
+inline void PrintTo(const Meldung& meldung, std::ostream* aus) {
+    *aus << '"' << meldung.prompt << "\" " << static_cast<int>(meldung.stil);
+}
+
+class ZaehlendesEnde : public plattform::Programmende {
+public:
+    void beenden() override { ++beendet; }
+    int beendet = 0;
+};
+
+// Lets the deletions of closed windows happen, as the event loop would.
+inline void loescheGeschlosseneFenster() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+class Fenstertest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Variable::instanz() = Variable{};
+        meldungen.gezeigt.clear();
+        region.trenner = ",";
+        ende.beendet = 0;
+        anzeige.gezeigt = 0;
+        gesichert = plattform::dienste();
+        plattform::dienste() = {&meldungen, &region, &ende, &anzeige};
+    }
+
+    void TearDown() override {
+        delete plattform::fensterZeiger<frmHauptForm>().data();
+        delete plattform::fensterZeiger<frmSplashscreen>().data();
+        delete plattform::fensterZeiger<frmSplashscreen1>().data();
+        loescheGeschlosseneFenster();
+        plattform::dienste() = gesichert;
+        Variable::instanz() = Variable{};
+    }
+
+    // A new case inside one test: as if the test had just begun.
+    void neuerFall() {
+        TearDown();
+        SetUp();
+    }
+
+    // The main form as a language button opens it.
+    frmHauptForm* hauptform(const char* sprache) {
+        Variable::instanz().Sprache = sprache;
+        return plattform::zeigeFenster<frmHauptForm>();
+    }
+
+    Variable& v() { return Variable::instanz(); }
+
+    AufzeichnendeMeldungen meldungen;
+    FesteRegion region{","};
+    ZaehlendesEnde ende;
+    ZaehlendeAnzeige anzeige;
+
+private:
+    plattform::Dienste gesichert{};
+};
+
+}  // namespace fluvan::test

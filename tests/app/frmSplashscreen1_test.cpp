@@ -1,0 +1,107 @@
+#include "app/frmSplashscreen1.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include "tests/app/fenster.h"
+
+namespace fluvan::test {
+namespace {
+
+class Infobild : public Fenstertest {};
+
+TEST_F(Infobild, InfoSchliesstDieHauptformUndZeigtDasInfobild) {
+    frmHauptForm* form = hauptform("GB");
+    form->mnuInfo->trigger();
+    loescheGeschlosseneFenster();
+    EXPECT_EQ(plattform::fensterZeiger<frmHauptForm>().data(), nullptr);
+    frmSplashscreen1* info = plattform::offenesFenster<frmSplashscreen1>();
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->Timer1->isActive());
+    EXPECT_EQ(info->Timer1->interval(), 2000);
+    EXPECT_EQ(v().Sprache, "GB");
+}
+
+TEST_F(Infobild, NachDemTimerKommtDieHauptformFrischZurueck) {
+    frmHauptForm* form = hauptform("F");
+    form->cboMIDDaten->setCurrentIndex(0);
+    form->cboEinheiten->setCurrentIndex(9);
+    form->txtDichte->setText("850");
+    form->txtLaenge->setText("300");
+    form->Option3->setChecked(true);
+    QTest::keyClicks(form->txtKunde, "Kunde ");
+    QTest::keyClicks(form->txtTAG, "FT-101");
+    QTest::keyClicks(form->txtVKNummer, "4711");
+    form->mnuInfo->trigger();
+    loescheGeschlosseneFenster();
+
+    plattform::offenesFenster<frmSplashscreen1>()->Timer1_Timer();
+    loescheGeschlosseneFenster();
+
+    EXPECT_EQ(plattform::fensterZeiger<frmSplashscreen1>().data(), nullptr);
+    form = plattform::offenesFenster<frmHauptForm>();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->cboMIDDaten->currentText(), "Veltrum 220");
+    EXPECT_EQ(form->cboEinheiten->currentText(), "m3");
+    EXPECT_EQ(form->cboZeitEinheiten->currentText(), "Heure");
+    EXPECT_EQ(v().Geraetetyp, "Veltrum 220");
+    EXPECT_EQ(v().VolumenEinheit, "m3");
+    EXPECT_EQ(form->txtDichte->text(), "1000");
+    EXPECT_EQ(form->txtVisco->text(), "1");
+    EXPECT_EQ(form->txtLaenge->text(), "68");
+    EXPECT_EQ(form->txtVolumen->text(), "0.0");
+    EXPECT_TRUE(form->Option1->isChecked());
+    // The header boxes show what the next result sheet will print.
+    EXPECT_EQ(v().Kunde, "Kunde ");
+    EXPECT_EQ(form->txtKunde->text(), "Kunde ");
+    EXPECT_EQ(form->txtTAG->text(), "FT-101");
+    EXPECT_EQ(form->txtVKNummer->text(), "4711");
+}
+
+TEST_F(Infobild, EineOffeneHauptformKommtNurNachVorn) {
+    hauptform("D")->mnuInfo->trigger();
+    loescheGeschlosseneFenster();
+    // Another window brought the main form back meanwhile.
+    frmHauptForm* form = plattform::zeigeFenster<frmHauptForm>();
+    form->txtVolumen->setText("12");
+    plattform::offenesFenster<frmSplashscreen1>()->Timer1_Timer();
+    loescheGeschlosseneFenster();
+    EXPECT_EQ(plattform::offenesFenster<frmHauptForm>(), form);
+    EXPECT_EQ(form->txtVolumen->text(), "12");
+}
+
+// In the running program: the info entry leaves no window open for a moment,
+// yet the program goes on, and about 2 s later the main form is back.
+TEST_F(Infobild, InfoBeendetDasProgrammNicht) {
+    hauptform("E");
+    QElapsedTimer uhr;
+    qint64 zurueckNach = -1;
+    bool nochDa = false;
+    int letztesFensterZu = 0;
+    const auto verbindung = QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [&] { ++letztesFensterZu; });
+    QTimer::singleShot(0, [&] {
+        uhr.start();
+        plattform::offenesFenster<frmHauptForm>()->mnuInfo->trigger();
+    });
+    QTimer pruefer;
+    pruefer.setInterval(20);
+    QObject::connect(&pruefer, &QTimer::timeout, [&] {
+        if (zurueckNach < 0 && plattform::offenesFenster<frmHauptForm>() && uhr.isValid()) zurueckNach = uhr.elapsed();
+    });
+    pruefer.start();
+    QTimer::singleShot(2600, [&] {
+        nochDa = true;
+        QCoreApplication::exit(0);
+    });
+    QApplication::exec();
+    QObject::disconnect(verbindung);
+    // Some Qt versions quit at that signal, others look again: it must not come at all.
+    EXPECT_EQ(letztesFensterZu, 0);
+    EXPECT_TRUE(nochDa) << "the event loop ended before the main form came back";
+    EXPECT_GE(zurueckNach, 1900);
+    EXPECT_LE(zurueckNach, 2500);
+    EXPECT_EQ(plattform::offenesFenster<frmSplashscreen1>(), nullptr);
+}
+
+}  // namespace
+}  // namespace fluvan::test

@@ -1,0 +1,53 @@
+#include "platform/qt_meldungen.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace fluvan::plattform {
+namespace {
+
+struct Gesehen {
+    QString titel, text;
+    QMessageBox::Icon symbol = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons knoepfe;
+    Qt::TextFormat format = Qt::AutoText;
+    bool modal = false;
+};
+
+// Reads the box once it is up and presses its OK button, so nothing blocks.
+Gesehen zeigeUndSchliesse(const std::string& prompt, MeldungsStil stil) {
+    Gesehen gesehen;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        gesehen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->textFormat(),
+                   box->isModal()};
+        box->button(QMessageBox::Ok)->click();
+    });
+    QtMeldungen().MsgBox(prompt, stil);
+    return gesehen;
+}
+
+TEST(QtMeldungen, TitelOkUndDasSymbolDesStils) {
+    struct Fall {
+        MeldungsStil stil;
+        QMessageBox::Icon symbol;
+    };
+    for (const Fall& fall : {Fall{MeldungsStil::Frage, QMessageBox::Question},
+                             Fall{MeldungsStil::Kritisch, QMessageBox::Critical},
+                             Fall{MeldungsStil::Ausruf, QMessageBox::Warning}}) {
+        const Gesehen gesehen = zeigeUndSchliesse("Viskosität <b>?</b>", fall.stil);
+        EXPECT_EQ(gesehen.titel, "Fluvan II");
+        EXPECT_EQ(gesehen.text, QString::fromUtf8("Viskosität <b>?</b>"));
+        EXPECT_EQ(gesehen.symbol, fall.symbol);
+        EXPECT_EQ(gesehen.knoepfe, QMessageBox::Ok);
+        EXPECT_EQ(gesehen.format, Qt::PlainText);
+        EXPECT_TRUE(gesehen.modal);
+    }
+}
+
+}  // namespace
+}  // namespace fluvan::plattform
