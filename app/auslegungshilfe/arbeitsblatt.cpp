@@ -10,8 +10,8 @@
 #include <numeric>
 
 #include "app/auslegungshilfe/auslegungsblock.h"
-#include "app/auslegungshilfe/schriften.h"
-#include "app/auslegungshilfe/twips.h"
+#include "platform/schriften.h"
+#include "platform/twips.h"
 #include "app/auslegungshilfe/zellwert.h"
 #include "platform/qt_meldungen.h"
 
@@ -27,7 +27,7 @@ QString qText(std::string_view text) {
 
 QColor qFarbe(Farbe f) { return QColor(f.rot, f.gruen, f.blau); }
 
-QFont qSchrift(const Schrift& s) { return ersatzschrift(s.name, s.punkt, s.fett); }
+QFont qSchrift(const Schrift& s) { return plattform::schrift(s.name, s.punkt, s.fett); }
 
 QString zellname(const Blattzelle& z) { return qText(z.bereich.substr(0, z.bereich.find(':'))); }
 
@@ -157,10 +157,10 @@ void Arbeitsblatt::neuBerechnen() {
 }
 
 QRect Arbeitsblatt::rechteck(const Bereich& b) const {
-    const int x1 = twipsZuPixel(spaltenAnfang(b.spalte1), logicalDpiX());
-    const int x2 = twipsZuPixel(spaltenAnfang(b.spalte2 + 1), logicalDpiX());
-    const int y1 = twipsZuPixel(zeilenAnfang(b.zeile1), logicalDpiY());
-    const int y2 = twipsZuPixel(zeilenAnfang(b.zeile2 + 1), logicalDpiY());
+    const int x1 = plattform::pixel(spaltenAnfang(b.spalte1));
+    const int x2 = plattform::pixel(spaltenAnfang(b.spalte2 + 1));
+    const int y1 = plattform::pixel(zeilenAnfang(b.zeile1));
+    const int y2 = plattform::pixel(zeilenAnfang(b.zeile2 + 1));
     return QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1));
 }
 
@@ -172,7 +172,7 @@ int Arbeitsblatt::rechterRandFrei(const Bereich& b) const {
         const Bereich a = bereich(andere.bereich);
         if (a.zeile1 <= b.zeile1 && b.zeile1 <= a.zeile2 && a.spalte1 > b.spalte2) naechste = std::min(naechste, a.spalte1);
     }
-    return twipsZuPixel(spaltenAnfang(naechste), logicalDpiX());
+    return plattform::pixel(spaltenAnfang(naechste));
 }
 
 void Arbeitsblatt::zeichneZelle(QPainter& maler, const Blattzelle& zelle) const {

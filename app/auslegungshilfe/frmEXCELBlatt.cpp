@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/auslegungshilfe/schriften.h"
-#include "app/auslegungshilfe/twips.h"
+#include "platform/schriften.h"
+#include "platform/twips.h"
 
 namespace fluvan {
 
@@ -12,11 +12,9 @@ namespace {
 // Inside size of the window and places of its controls, in twips.
 constexpr int fensterBreite = 14724;
 constexpr int fensterHoehe = 10332;
-struct Platz {
-    int links, oben, breite, hoehe;
-};
-constexpr Platz platzOLE1{336, 96, 14232, 9276};
-constexpr Platz platzCommand1{12720, 9480, 1812, 612};
+
+constexpr plattform::Twips platzOLE1{336, 96, 14232, 9276};
+constexpr plattform::Twips platzCommand1{12720, 9480, 1812, 612};
 }  // namespace
 
 frmEXCELBlatt::frmEXCELBlatt() {
@@ -27,23 +25,20 @@ frmEXCELBlatt::frmEXCELBlatt() {
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    const auto px = [this](int twips) { return auslegung::twipsZuPixel(twips, logicalDpiX()); };
-    const auto py = [this](int twips) { return auslegung::twipsZuPixel(twips, logicalDpiY()); };
-    const auto setze = [&](QWidget* w, const Platz& p) { w->setGeometry(px(p.links), py(p.oben), px(p.breite), py(p.hoehe)); };
-    setFixedSize(px(fensterBreite), py(fensterHoehe));
+    plattform::festeInnengroesse(this, fensterBreite, fensterHoehe);
 
     // Created in the focus order: the button first, the sheet second.
     Command1 = new QPushButton(QStringLiteral("Ende"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setFont(auslegung::ersatzschrift("MS Sans Serif", 8, false));
-    setze(Command1, platzCommand1);
+    Command1->setFont(plattform::schrift("MS Sans Serif", 8, false));
+    plattform::platziere(Command1, platzCommand1);
     connect(Command1, &QPushButton::clicked, this, &frmEXCELBlatt::Command1_Click);
 
     OLE1 = new auslegung::Arbeitsblatt(this);
     OLE1->setObjectName(QStringLiteral("OLE1"));
-    OLE1->move(px(platzOLE1.links), py(platzOLE1.oben));
+    OLE1->move(plattform::pixel(platzOLE1.links), plattform::pixel(platzOLE1.oben));
 
-    if (const QScreen* bildschirm = screen()) move(bildschirm->availableGeometry().center() - rect().center());
+    plattform::zentriere(this);
     Form_Load();
 }
 
