@@ -55,6 +55,26 @@ TEST_F(Auslegungshilfe, OeffnetMitDenAnfangstexten) {
     EXPECT_EQ(zelle("B6"), QString("Durchfluss [m³/h] (Messbereichsendwert)"));
 }
 
+// The frame at 15 twips a pixel, the button before the sheet in the focus
+// order, and the sheet ready for input in B9.
+TEST_F(Auslegungshilfe, RahmenKnopfUndFokusfolge) {
+    EXPECT_EQ(fenster->size(), QSize(982, 689));
+    EXPECT_EQ(fenster->minimumSize(), fenster->maximumSize());
+    EXPECT_FALSE(fenster->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(fenster->Command1->geometry(), QRect(848, 632, 121, 41));
+    EXPECT_EQ(fenster->OLE1->geometry(), QRect(22, 6, 949, 618));
+
+    EXPECT_EQ(fenster->focusWidget(), fenster->OLE1->eingabezelle("B9"));
+    QWidget* w = fenster;
+    const auto naechstes = [&w] {
+        do w = w->nextInFocusChain();
+        while (w->focusPolicy() == Qt::NoFocus);
+        return w;
+    };
+    EXPECT_EQ(naechstes(), fenster->Command1);
+    for (const char* zelle : {"B9", "B14", "B24", "B29"}) EXPECT_EQ(naechstes(), fenster->OLE1->eingabezelle(zelle)) << zelle;
+}
+
 // The sheet as drawn: the grounds of the title bands and the "from" cells,
 // and the line under row 19.
 TEST_F(Auslegungshilfe, ZeichnetBaenderGruendeUndLinie) {
