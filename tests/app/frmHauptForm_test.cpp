@@ -190,6 +190,21 @@ TEST_F(Hauptform, KopfzellenFolgenJederAenderung) {
     EXPECT_EQ(v().VKNummer, "Ä-1");
 }
 
+// A text box takes a text of any length; a header cell holds all of it.
+TEST_F(Hauptform, TextfelderOhneLaengengrenze) {
+    frmHauptForm* form = hauptform("D");
+    const QString lang(40000, QLatin1Char('7'));
+    QApplication::clipboard()->setText(lang);
+    for (QLineEdit* box : {form->txtKunde, form->txtTAG, form->txtVKNummer, form->txtVolumen, form->txtDichte,
+                           form->txtVisco, form->txtLaenge}) {
+        box->clear();
+        box->paste();
+        EXPECT_EQ(box->text().size(), lang.size()) << box->objectName().toStdString();
+    }
+    EXPECT_EQ(v().Kunde.size(), 40000u);
+    EXPECT_EQ(v().VKNummer.size(), 40000u);
+}
+
 TEST_F(Hauptform, EndeBeendetDasProgramm) {
     frmHauptForm* form = hauptform("GB");
     QTest::mouseClick(form->cmdEnde, Qt::LeftButton);
