@@ -1,6 +1,7 @@
 #include "app/frmHauptForm.h"
 
 #include <QMenuBar>
+#include <limits>
 #include <vector>
 
 #include "app/bilder.h"
@@ -92,6 +93,7 @@ void frmHauptForm::baueSteuerelemente() {
     };
     const auto feld = [&](QWidget* eltern, const char* name, const char* inhalt, const QFont& font, Twips ort) {
         QLineEdit* box = neu<QLineEdit>(eltern, name);
+        box->setMaxLength(std::numeric_limits<int>::max());  // no preset limit on the text
         box->setText(QString::fromUtf8(inhalt));
         box->setFont(font);
         platziere(box, ort);

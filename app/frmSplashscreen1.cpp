@@ -1,5 +1,7 @@
 #include "app/frmSplashscreen1.h"
 
+#include <QCloseEvent>
+
 #include "app/frmHauptForm.h"
 #include "engine/variable.h"
 #include "platform/fensterregister.h"
@@ -48,7 +50,15 @@ void frmSplashscreen1::Timer1_Timer() {
     const std::string& sprache = Variable::instanz().Sprache;
     // The main form takes its language from Sprache when it is created.
     if (sprache == "D" || sprache == "GB" || sprache == "F" || sprache == "E") zeigeFenster<frmHauptForm>();
+    abgelaufen = true;
     close();
+}
+
+void frmSplashscreen1::closeEvent(QCloseEvent* ereignis) {
+    if (abgelaufen)
+        ereignis->accept();
+    else
+        ereignis->ignore();
 }
 
 }  // namespace fluvan

@@ -17,6 +17,14 @@ public:
 
 public slots:
     void Timer1_Timer();
+
+protected:
+    // Only its own timer closes the window: a close request from the desktop
+    // (a keystroke or the window manager) neither shortens the wait nor ends it.
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    bool abgelaufen = false;
 };
 
 }  // namespace fluvan

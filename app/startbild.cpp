@@ -39,9 +39,14 @@ Startbild::Startbild(const Startbildlage& lage) : QWidget(nullptr, Qt::Frameless
     };
     Label4 = text("Label4", startbild::Produktname, titel, Qt::AlignHCenter, lage.Label4);
     Label7 = text("Label7", startbild::Version, titel, Qt::AlignLeft, lage.Label7);
-    QPalette grau = Label7->palette();
-    grau.setColor(QPalette::WindowText, QColor(128, 128, 128));
-    Label7->setPalette(grau);
+    // The product name in black and grey whatever the desktop's colours.
+    const auto textfarbe = [](QLabel* label, QColor farbe) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, farbe);
+        label->setPalette(palette);
+    };
+    textfarbe(Label4, Qt::black);
+    textfarbe(Label7, QColor(128, 128, 128));
     Label1 = untertext("Label1", startbild::UntertitelD, Qt::AlignHCenter, lage.Label1);
     Label5 = untertext("Label5", startbild::UntertitelGB, Qt::AlignLeft, lage.Label5);
     Label3 = untertext("Label3", startbild::UntertitelF, Qt::AlignHCenter, lage.Label3);

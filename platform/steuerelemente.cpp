@@ -26,8 +26,9 @@ void passeInKasten(QLabel* label) {
 }
 
 void hintergrund(QWidget* steuerelement, const QColor& farbe) {
+    // Buttons paint their background in the button role, everything else in the window role.
     QPalette palette = steuerelement->palette();
-    palette.setColor(QPalette::Window, farbe);
+    palette.setColor(steuerelement->backgroundRole(), farbe);
     steuerelement->setPalette(palette);
     steuerelement->setAutoFillBackground(true);
 }

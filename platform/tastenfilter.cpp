@@ -1,6 +1,7 @@
 #include "platform/tastenfilter.h"
 
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 namespace fluvan::plattform {
@@ -29,7 +30,10 @@ Tastenfilter::Tastenfilter(QObject* box, Behandlung behandlung) : QObject(box), 
 }
 
 bool Tastenfilter::eventFilter(QObject* ziel, QEvent* ereignis) {
-    if (ereignis->type() != QEvent::KeyPress || ersatzUnterwegs) return false;
+    if (ersatzUnterwegs) return false;
+    if (ereignis->type() == QEvent::InputMethod)
+        return eingabemethode(ziel, *static_cast<QInputMethodEvent*>(ereignis));
+    if (ereignis->type() != QEvent::KeyPress) return false;
     const auto code = KeyAscii(*static_cast<QKeyEvent*>(ereignis));
     if (!code) return false;
     int ersatz = *code;
@@ -42,6 +46,26 @@ bool Tastenfilter::eventFilter(QObject* ziel, QEvent* ereignis) {
         QCoreApplication::sendEvent(ziel, &getippt);
         ersatzUnterwegs = false;
     }
+    return true;
+}
+
+// Characters composed by an input method (dead keys, compose sequences) are
+// typed too: each one goes through the handler like a key press.
+bool Tastenfilter::eingabemethode(QObject* ziel, const QInputMethodEvent& eingabe) {
+    const QString getippt = eingabe.commitString();
+    if (getippt.isEmpty()) return false;
+    QString durch;
+    for (const QChar zeichen : getippt) {
+        int code = zeichen.unicode();
+        behandlung(code);
+        if (code != 0) durch += QChar(code);
+    }
+    if (durch == getippt) return false;
+    QInputMethodEvent ersatz(eingabe.preeditString(), eingabe.attributes());
+    ersatz.setCommitString(durch, eingabe.replacementStart(), eingabe.replacementLength());
+    ersatzUnterwegs = true;
+    QCoreApplication::sendEvent(ziel, &ersatz);
+    ersatzUnterwegs = false;
     return true;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // A key-press handler in front of a box: it gets the character code of each
 // typed key before the box and may replace it; 0 discards the key. Keys that
-// type no character (Delete, arrows, Home, End, Tab) never reach it.
+// type no character (Delete, arrows, Home, End, Tab) never reach it; the
+// characters an input method commits reach it one by one.
 #include <QObject>
 #include <functional>
 #include <optional>
 
+class QInputMethodEvent;
 class QKeyEvent;
 
 namespace fluvan::plattform {
@@ -23,6 +25,8 @@ protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
 
 private:
+    bool eingabemethode(QObject* ziel, const QInputMethodEvent& eingabe);
+
     Behandlung behandlung;
     bool ersatzUnterwegs = false;
 };

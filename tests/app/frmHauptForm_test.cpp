@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "app/listen.h"
+#include "platform/systemfarben.h"
 #include "tests/app/fenster.h"
 
 namespace fluvan::test {
@@ -81,6 +82,26 @@ TEST_F(Hauptform, RahmenUndInnengroesseJeSprache) {
         EXPECT_EQ(form->centralWidget()->size(), fall.innen);
         EXPECT_EQ(form->minimumSize() != form->maximumSize(), fall.groesseVeraenderbar);
         EXPECT_EQ(bool(form->windowFlags() & Qt::WindowMaximizeButtonHint), fall.groesseVeraenderbar);
+    }
+}
+
+// The colours as the window is drawn: a corner of each control away from its
+// text or indicator.
+TEST_F(Hauptform, HintergrundfarbenImGezeichnetenFenster) {
+    using namespace plattform;
+    frmHauptForm* form = hauptform("D");
+    const QImage bild = form->grab().toImage();
+    const std::vector<std::pair<QWidget*, Systemfarbe>> faelle{
+        {form->Option1, Bildlaufleiste},  {form->Option2, Bildlaufleiste},   {form->Option3, Bildlaufleiste},
+        {form->lblFlasch, Bildlaufleiste}, {form->Label9, Bildlaufleiste},    {form->Label10, Bildlaufleiste},
+        {form->lblLaenge, InaktiverRahmen}, {form->Label7, InaktiverRahmen}, {form->Label4, AktiverRahmen},
+        {form->lblMIDDaten, AktiverRahmen}};
+    for (const auto& [w, farbe] : faelle) {
+        // Right-aligned captions have their text at the right, the rest at the left.
+        const auto* label = qobject_cast<QLabel*>(w);
+        const bool rechts = label && (label->alignment() & Qt::AlignRight);
+        const QPoint ecke = w->mapTo(form, QPoint(rechts ? 0 : w->width() - 1, 1));
+        EXPECT_EQ(bild.pixelColor(ecke), farbe.farbe()) << w->objectName().toStdString();
     }
 }
 
@@ -167,6 +188,21 @@ TEST_F(Hauptform, KopfzellenFolgenJederAenderung) {
     EXPECT_EQ(v().TAGNummer, "<b>FT</b>");
     QTest::keyClicks(form->txtVKNummer, "Ä-1");
     EXPECT_EQ(v().VKNummer, "Ä-1");
+}
+
+// A text box takes a text of any length; a header cell holds all of it.
+TEST_F(Hauptform, TextfelderOhneLaengengrenze) {
+    frmHauptForm* form = hauptform("D");
+    const QString lang(40000, QLatin1Char('7'));
+    QApplication::clipboard()->setText(lang);
+    for (QLineEdit* box : {form->txtKunde, form->txtTAG, form->txtVKNummer, form->txtVolumen, form->txtDichte,
+                           form->txtVisco, form->txtLaenge}) {
+        box->clear();
+        box->paste();
+        EXPECT_EQ(box->text().size(), lang.size()) << box->objectName().toStdString();
+    }
+    EXPECT_EQ(v().Kunde.size(), 40000u);
+    EXPECT_EQ(v().VKNummer.size(), 40000u);
 }
 
 TEST_F(Hauptform, EndeBeendetDasProgramm) {

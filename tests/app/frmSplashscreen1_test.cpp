@@ -58,6 +58,27 @@ TEST_F(Infobild, NachDemTimerKommtDieHauptformFrischZurueck) {
     EXPECT_EQ(form->txtVKNummer->text(), "4711");
 }
 
+// Neither a close request from the desktop nor a key or a click ends the wait.
+TEST_F(Infobild, NurDerTimerSchliesstDasInfobild) {
+    hauptform("D")->mnuInfo->trigger();
+    loescheGeschlosseneFenster();
+    QPointer<frmSplashscreen1> info = plattform::offenesFenster<frmSplashscreen1>();
+    ASSERT_FALSE(info.isNull());
+    EXPECT_FALSE(info->close());
+    QTest::keyClick(info, Qt::Key_Escape);
+    QTest::keyClick(info, Qt::Key_F4, Qt::AltModifier);
+    QTest::mouseClick(info, Qt::LeftButton);
+    loescheGeschlosseneFenster();
+    ASSERT_FALSE(info.isNull());
+    EXPECT_EQ(plattform::offenesFenster<frmSplashscreen1>(), info);
+    EXPECT_TRUE(info->Timer1->isActive());
+
+    info->Timer1_Timer();
+    loescheGeschlosseneFenster();
+    EXPECT_EQ(plattform::fensterZeiger<frmSplashscreen1>().data(), nullptr);
+    EXPECT_NE(plattform::offenesFenster<frmHauptForm>(), nullptr);
+}
+
 TEST_F(Infobild, EineOffeneHauptformKommtNurNachVorn) {
     hauptform("D")->mnuInfo->trigger();
     loescheGeschlosseneFenster();

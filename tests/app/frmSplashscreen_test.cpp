@@ -87,5 +87,20 @@ TEST_F(Startbild, ZeigtDieTexteUnveraendertAlsKlartext) {
     EXPECT_TRUE(start->windowFlags() & Qt::FramelessWindowHint);
 }
 
+// The product name keeps its colours on a desktop with light text on dark ground.
+TEST_F(Startbild, ProduktnameSchwarzUndGrauAufJedemDesktop) {
+    const QPalette vorher = QApplication::palette();
+    QPalette dunkel = vorher;
+    dunkel.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dunkel);
+    for (fluvan::Startbild* bild : std::initializer_list<fluvan::Startbild*>{
+             plattform::zeigeFenster<frmSplashscreen>(), plattform::zeigeFenster<frmSplashscreen1>()}) {
+        SCOPED_TRACE(bild->objectName().toStdString());
+        EXPECT_EQ(bild->Label4->palette().color(QPalette::WindowText), QColor(Qt::black));
+        EXPECT_EQ(bild->Label7->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    }
+    QApplication::setPalette(vorher);
+}
+
 }  // namespace
 }  // namespace fluvan::test

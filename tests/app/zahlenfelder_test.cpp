@@ -1,5 +1,6 @@
 // The numeric boxes of the main form as a user types into them.
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMimeData>
 
 #include "tests/app/fenster.h"
@@ -28,6 +29,30 @@ TEST_F(Zahlenfelder, GetippteZeichen) {
             EXPECT_EQ(feld->text(), fall.steht) << feld->objectName().toStdString() << " " << fall.getippt;
         }
     }
+}
+
+// What an input method composes (a dead key, a compose sequence) is typed as
+// well and passes the same filter, character by character.
+TEST_F(Zahlenfelder, ZeichenEinerEingabemethode) {
+    struct Fall {
+        const char* komponiert;
+        const char* steht;
+    };
+    frmHauptForm* form = hauptform("D");
+    for (QLineEdit* feld : felder(form)) {
+        for (const Fall& fall : {Fall{"é", ""}, Fall{"^1", "1"}, Fall{"2,5", "2.5"}, Fall{"42", "42"}}) {
+            feld->clear();
+            QInputMethodEvent eingabe;
+            eingabe.setCommitString(QString::fromUtf8(fall.komponiert));
+            QCoreApplication::sendEvent(feld, &eingabe);
+            EXPECT_EQ(feld->text(), QString::fromUtf8(fall.steht))
+                << feld->objectName().toStdString() << " " << fall.komponiert;
+        }
+    }
+    QInputMethodEvent eingabe;
+    eingabe.setCommitString(QString::fromUtf8("é"));
+    QCoreApplication::sendEvent(form->txtKunde, &eingabe);
+    EXPECT_EQ(v().Kunde, "é");
 }
 
 TEST_F(Zahlenfelder, BearbeitungstastenWirkenWeiter) {
