@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/auslegungshilfe/frmEXCELBlatt.h"
 #include "app/frmSplashscreen1.h"
 #include "app/listen.h"
 #include "app/zahlenfilter.h"
@@ -11,12 +12,6 @@
 #include "platform/fensterregister.h"
 #include "platform/steuerelemente.h"
 
-// The design aid is built beside this window; until its header is on this
-// branch the design-aid entry shows nothing.
-#if __has_include("app/auslegungshilfe/frmEXCELBlatt.h")
-#include "app/auslegungshilfe/frmEXCELBlatt.h"
-#define FLUVAN_AUSLEGUNGSHILFE 1
-#endif
 
 namespace fluvan {
 
@@ -84,9 +79,7 @@ void frmHauptForm::mnuULalt_Click() { TypWaehlen(hauptform::TypmenueUL[1]); }
 void frmHauptForm::mnuLeitfaehigkeit_Click() {}
 
 void frmHauptForm::mnuEXCEL_Click() {
-#ifdef FLUVAN_AUSLEGUNGSHILFE
-    zeigeFenster<frmEXCELBlatt>();  // design aid: the one call
-#endif
+    zeigeFenster<frmEXCELBlatt>();
 }
 
 void frmHauptForm::mnuInfo_Click() {

@@ -1,3 +1,4 @@
+#include "app/auslegungshilfe/frmEXCELBlatt.h"
 #include "app/frmHauptForm.h"
 
 #include <QClipboard>
@@ -217,8 +218,13 @@ TEST_F(Hauptform, LeitfaehigkeitUndAuslegungshilfeLassenDieHauptformOffen) {
     frmHauptForm* form = hauptform("D");
     form->mnuLeitfaehigkeit->trigger();
     form->mnuEXCEL->trigger();
+    frmEXCELBlatt* hilfe = plattform::offenesFenster<frmEXCELBlatt>();
+    ASSERT_NE(hilfe, nullptr) << "the design-aid entry opens the design aid";
+    EXPECT_TRUE(hilfe->isVisible());
+    EXPECT_EQ(hilfe->parentWidget(), nullptr) << "beside the main form, without an owner";
     EXPECT_EQ(plattform::offenesFenster<frmHauptForm>(), form);
     EXPECT_EQ(ende.beendet, 0);
+    hilfe->close();
 }
 
 // The calculate button runs the engine's chain on this window's fields.
