@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/bilder.h"
-#include "engine/variable.h"
+#include "base/variable.h"
 #include "platform/schriften.h"
 #include "platform/steuerelemente.h"
 #include "platform/systemfarben.h"
@@ -29,7 +29,7 @@ Sprachlage spracheVon(const std::string& code) {
     return {code, !gb && !f && !e, f, e};
 }
 
-QString text(const Texte& texte, std::string_view sprache) { return qtext(texte[sprache]); }
+QString text(const base::Texte& texte, std::string_view sprache) { return qtext(texte[sprache]); }
 
 // A left-aligned caption is as wide as designed, or wider when its text needs it.
 void breiteNachText(QLabel* label) {
@@ -50,12 +50,12 @@ frmHauptForm::frmHauptForm() {
     Form_Load();
     adjustSize();
     // The fixed dialog frame: the user cannot resize the window.
-    if (!spracheVon(Variable::instanz().Sprache).spanisch) setFixedSize(size());
+    if (!spracheVon(base::Variable::instanz().Sprache).spanisch) setFixedSize(size());
     zentriere(this);
 }
 
 void frmHauptForm::baueSteuerelemente() {
-    const Variable& v = Variable::instanz();
+    const base::Variable& v = base::Variable::instanz();
     const Sprachlage lage = spracheVon(v.Sprache);
     const std::string_view s = lage.code;
 
@@ -83,7 +83,7 @@ void frmHauptForm::baueSteuerelemente() {
     const QFont einheit = schrift("Arial", 9);
     const Qt::Alignment rechts = Qt::AlignRight | Qt::AlignTop;
 
-    const auto caption = [&](QWidget* eltern, const char* name, const Texte& texte, const QFont& font, Twips ort,
+    const auto caption = [&](QWidget* eltern, const char* name, const base::Texte& texte, const QFont& font, Twips ort,
                              const Systemfarbe& farbe, Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignTop) {
         QLabel* label = beschriftung(eltern, name, texte[s], font, ausrichtung);
         platziere(label, ort);
@@ -113,7 +113,7 @@ void frmHauptForm::baueSteuerelemente() {
         hintergrund(knopf, Bildlaufleiste.farbe());
         return knopf;
     };
-    const auto knopf = [&](const char* name, const Texte& texte, Twips ort) {
+    const auto knopf = [&](const char* name, const base::Texte& texte, Twips ort) {
         QPushButton* k = neu<QPushButton>(innen, name);
         k->setText(text(texte, s));
         k->setFont(beschriftet);
@@ -189,7 +189,7 @@ void frmHauptForm::baueSteuerelemente() {
 }
 
 void frmHauptForm::baueMenue() {
-    const std::string_view s = Variable::instanz().Sprache;
+    const std::string_view s = base::Variable::instanz().Sprache;
     QMenuBar* leiste = menuBar();
     leiste->setNativeMenuBar(false);
     const auto eintrag = [&](QWidget* menue, std::string_view name, std::string_view caption) {
@@ -225,7 +225,7 @@ void frmHauptForm::setzeFokusfolge() {
     // The three option buttons share one place in the order; only the selected
     // one takes the focus.
     std::vector<QWidget*> folge;
-    if (spracheVon(Variable::instanz().Sprache).deutsch)
+    if (spracheVon(base::Variable::instanz().Sprache).deutsch)
         folge = {cboMIDDaten, cboMIDDN, cmdFehlerkurve, cboEinheiten, txtVolumen, cmdEnde, txtKunde, txtTAG,
                  cboZeitEinheiten, txtVKNummer, Option1, Option2, Option3, txtLaenge, txtVisco, txtDichte};
     else

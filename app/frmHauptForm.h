@@ -12,7 +12,7 @@
 #include <QRadioButton>
 
 #include "app/hauptform_texte.h"
-#include "engine/ports.h"
+#include "base/ports.h"
 
 namespace fluvan {
 
@@ -103,7 +103,7 @@ public slots:
 
 private:
     // What the calculation run reads and writes of this window.
-    class Eingabefelder : public Hauptformular {
+    class Eingabefelder : public base::Hauptformular {
     public:
         explicit Eingabefelder(const frmHauptForm& form) : form(form) {}
         std::string txtVolumen() const override;
@@ -111,7 +111,7 @@ private:
         std::string txtVisco() const override;
         std::string txtLaenge() const override;
         void setzeTxtLaenge(const std::string& text) override;
-        Flanschart gewaehlteFlanschart() const override;
+        base::Flanschart gewaehlteFlanschart() const override;
 
     private:
         const frmHauptForm& form;

@@ -7,7 +7,7 @@
 #include "app/listen.h"
 #include "app/zahlenfilter.h"
 #include "engine/rechenlauf.h"
-#include "engine/variable.h"
+#include "base/variable.h"
 #include "platform/dienste.h"
 #include "platform/fensterregister.h"
 #include "platform/steuerelemente.h"
@@ -20,7 +20,7 @@ using namespace plattform;
 // The load: each list filled and its default selected before the next one.
 // Filling selects nothing by itself, so each handler runs once, for the default.
 void frmHauptForm::Form_Load() {
-    const std::string_view sprache = Variable::instanz().Sprache;
+    const std::string_view sprache = base::Variable::instanz().Sprache;
     const auto fuellen = [](QComboBox* liste, const auto& eintraege, int standard) {
         {
             const QSignalBlocker still(liste);
@@ -41,18 +41,18 @@ void frmHauptForm::Form_Load() {
     fuellen(cboZeitEinheiten, texte, StandardZeiteinheit);
 }
 
-void frmHauptForm::cboMIDDaten_Click() { GeraetWaehlen(Variable::instanz(), cboMIDDaten->currentIndex()); }
+void frmHauptForm::cboMIDDaten_Click() { GeraetWaehlen(base::Variable::instanz(), cboMIDDaten->currentIndex()); }
 
 void frmHauptForm::cboMIDDN_Click() {
-    NennweiteWaehlen(Variable::instanz(), cboMIDDN->currentIndex(), dienste().region->Dezimaltrennzeichen());
+    NennweiteWaehlen(base::Variable::instanz(), cboMIDDN->currentIndex(), dienste().region->Dezimaltrennzeichen());
 }
 
 void frmHauptForm::cboEinheiten_Click() {
-    VolumeneinheitWaehlen(Variable::instanz(), cboEinheiten->currentText().toStdString(), cboEinheiten->currentIndex());
+    VolumeneinheitWaehlen(base::Variable::instanz(), cboEinheiten->currentText().toStdString(), cboEinheiten->currentIndex());
 }
 
 void frmHauptForm::cboZeitEinheiten_Click() {
-    ZeiteinheitWaehlen(Variable::instanz(), cboZeitEinheiten->currentText().toStdString(),
+    ZeiteinheitWaehlen(base::Variable::instanz(), cboZeitEinheiten->currentText().toStdString(),
                        cboZeitEinheiten->currentIndex());
 }
 
@@ -61,9 +61,9 @@ void frmHauptForm::txtVisco_KeyPress(int& KeyAscii) { KeyAscii = Zahlenfilter(Ke
 void frmHauptForm::txtLaenge_KeyPress(int& KeyAscii) { KeyAscii = Zahlenfilter(KeyAscii); }
 void frmHauptForm::txtVolumen_KeyPress(int& KeyAscii) { KeyAscii = Zahlenfilter(KeyAscii); }
 
-void frmHauptForm::txtKunde_Change() { Variable::instanz().Kunde = txtKunde->text().toStdString(); }
-void frmHauptForm::txtTAG_Change() { Variable::instanz().TAGNummer = txtTAG->text().toStdString(); }
-void frmHauptForm::txtVKNummer_Change() { Variable::instanz().VKNummer = txtVKNummer->text().toStdString(); }
+void frmHauptForm::txtKunde_Change() { base::Variable::instanz().Kunde = txtKunde->text().toStdString(); }
+void frmHauptForm::txtTAG_Change() { base::Variable::instanz().TAGNummer = txtTAG->text().toStdString(); }
+void frmHauptForm::txtVKNummer_Change() { base::Variable::instanz().VKNummer = txtVKNummer->text().toStdString(); }
 
 void frmHauptForm::TypWaehlen(const hauptform::Typeintrag& eintrag) { cboMIDDaten->setCurrentIndex(eintrag.listenindex); }
 
@@ -94,7 +94,7 @@ void frmHauptForm::cmdEnde_Click() { dienste().ende->beenden(); }
 
 void frmHauptForm::cmdFehlerkurve_Click() {
     Dienste& d = dienste();
-    Rechenlauf lauf(Variable::instanz(), *d.meldungen, *d.region, felder, *d.ergebnis);
+    Rechenlauf lauf(base::Variable::instanz(), *d.meldungen, *d.region, felder, *d.ergebnis);
     lauf.cmdFehlerkurve_Click();
 }
 
@@ -104,10 +104,10 @@ std::string frmHauptForm::Eingabefelder::txtVisco() const { return form.txtVisco
 std::string frmHauptForm::Eingabefelder::txtLaenge() const { return form.txtLaenge->text().toStdString(); }
 void frmHauptForm::Eingabefelder::setzeTxtLaenge(const std::string& text) { form.txtLaenge->setText(qtext(text)); }
 
-Flanschart frmHauptForm::Eingabefelder::gewaehlteFlanschart() const {
-    if (form.Option1->isChecked()) return Flanschart::DIN;
-    if (form.Option2->isChecked()) return Flanschart::ANSI;
-    return Flanschart::EigeneLaenge;
+base::Flanschart frmHauptForm::Eingabefelder::gewaehlteFlanschart() const {
+    if (form.Option1->isChecked()) return base::Flanschart::DIN;
+    if (form.Option2->isChecked()) return base::Flanschart::ANSI;
+    return base::Flanschart::EigeneLaenge;
 }
 
 }  // namespace fluvan

@@ -2,7 +2,7 @@
 
 #include "app/bilder.h"
 #include "app/frmHauptForm.h"
-#include "engine/variable.h"
+#include "base/variable.h"
 #include "platform/fensterregister.h"
 #include "platform/steuerelemente.h"
 
@@ -58,7 +58,7 @@ void frmSplashscreen::cmdSpan_Click() { Sprachwahl("E"); }
 
 // The language comes first: the main form's load reads it.
 void frmSplashscreen::Sprachwahl(std::string_view sprache) {
-    Variable::instanz().Sprache = std::string(sprache);
+    base::Variable::instanz().Sprache = std::string(sprache);
     zeigeFenster<frmHauptForm>();
     close();
 }

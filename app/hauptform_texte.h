@@ -3,40 +3,40 @@
 #include <array>
 #include <string_view>
 
-#include "engine/sprache.h"
+#include "base/sprache.h"
 
 namespace fluvan::hauptform {
 
 inline constexpr std::string_view Fenstertitel = "Fluvan II";
 
-inline constexpr Texte Label1{"Firma", "Company", "Client", "Compania"};
-inline constexpr Texte Label2{"TAG- Nr.:", "TAG- No.:", "TAG- No.:", "Nú.- TAG.:"};
-inline constexpr Texte Label11{"VK- Nummer", "VK-number", "VK- No.", "Nú.- VK"};
-inline constexpr Texte lblMIDDaten{"Gerätetype", "Instrument type", "Type d'appareil", "Tipo"};
-inline constexpr Texte lblDN{"Nennweite", "Size", "Taille", "Tamaño"};
-inline constexpr Texte lblEinheiten{"Volumen-Einheit", "Volume", "Volume", "Unidad de volumen"};
-inline constexpr Texte lblEinheitZeit{"Zeit-Einheit", "Time", "Temps", "Unidad de tiempo"};
-inline constexpr Texte lblVolumen{"Endwert", "Max. value", "Valeur max.", "Valor"};
-inline constexpr Texte Frame1{"Druckverlust", "Pressure loss", "Perte de charge", "Pérdida de la presión"};
-inline constexpr Texte lblFlasch{"Flansch", "Connection", "Brides", "Brida"};
-inline constexpr Texte Label9{"DIN", "DIN", "DIN", "DIN"};
-inline constexpr Texte Label10{"ANSI", "ANSI", "ANSI", "ANSI"};
-inline constexpr Texte Label3{"Dichte", "Density", "Densité", "Densidad"};
-inline constexpr Texte Label4{"[kg/m3]", "[kg/m3]", "[kg/m3]", "[kg/m3]"};
-inline constexpr Texte Label5{"Viskosität", "Viscosity", "Viskosité", "Viscosidad"};
-inline constexpr Texte Label6{"[mPas]", "[mPas]", "[mPas]", "[mPas]"};
-inline constexpr Texte lblLaenge{"Baulänge", "Length", "Longeuer", "Dimension"};
-inline constexpr Texte Label7{"[mm]", "[mm]", "[mm]", "[mm]"};
-inline constexpr Texte cmdEnde{"&Ende", "&End", "&Fin", "&Terminar"};
-inline constexpr Texte cmdFehlerkurve{"&Berechnung", "&Calculation", "&Calculation", "&Calculatión"};
+inline constexpr base::Texte Label1{"Firma", "Company", "Client", "Compania"};
+inline constexpr base::Texte Label2{"TAG- Nr.:", "TAG- No.:", "TAG- No.:", "Nú.- TAG.:"};
+inline constexpr base::Texte Label11{"VK- Nummer", "VK-number", "VK- No.", "Nú.- VK"};
+inline constexpr base::Texte lblMIDDaten{"Gerätetype", "Instrument type", "Type d'appareil", "Tipo"};
+inline constexpr base::Texte lblDN{"Nennweite", "Size", "Taille", "Tamaño"};
+inline constexpr base::Texte lblEinheiten{"Volumen-Einheit", "Volume", "Volume", "Unidad de volumen"};
+inline constexpr base::Texte lblEinheitZeit{"Zeit-Einheit", "Time", "Temps", "Unidad de tiempo"};
+inline constexpr base::Texte lblVolumen{"Endwert", "Max. value", "Valeur max.", "Valor"};
+inline constexpr base::Texte Frame1{"Druckverlust", "Pressure loss", "Perte de charge", "Pérdida de la presión"};
+inline constexpr base::Texte lblFlasch{"Flansch", "Connection", "Brides", "Brida"};
+inline constexpr base::Texte Label9{"DIN", "DIN", "DIN", "DIN"};
+inline constexpr base::Texte Label10{"ANSI", "ANSI", "ANSI", "ANSI"};
+inline constexpr base::Texte Label3{"Dichte", "Density", "Densité", "Densidad"};
+inline constexpr base::Texte Label4{"[kg/m3]", "[kg/m3]", "[kg/m3]", "[kg/m3]"};
+inline constexpr base::Texte Label5{"Viskosität", "Viscosity", "Viskosité", "Viscosidad"};
+inline constexpr base::Texte Label6{"[mPas]", "[mPas]", "[mPas]", "[mPas]"};
+inline constexpr base::Texte lblLaenge{"Baulänge", "Length", "Longeuer", "Dimension"};
+inline constexpr base::Texte Label7{"[mm]", "[mm]", "[mm]", "[mm]"};
+inline constexpr base::Texte cmdEnde{"&Ende", "&End", "&Fin", "&Terminar"};
+inline constexpr base::Texte cmdFehlerkurve{"&Berechnung", "&Calculation", "&Calculation", "&Calculatión"};
 
-inline constexpr Texte mnuAuswahl{"&Type", "&Type", "&Type", "&Tipo"};
+inline constexpr base::Texte mnuAuswahl{"&Type", "&Type", "&Type", "&Tipo"};
 inline constexpr std::string_view mnuMID = "MID";
 inline constexpr std::string_view mnuUL = "UL";
-inline constexpr Texte mnuLeitfaehigkeit{"&Leitfähigkeit", "&Conductivity", "&Conductivité", "&Coductividad"};
-inline constexpr Texte mnuEXCEL{"&Auslegungshilfe", "&Dimensioning", "&Dimensioning", "&Dimensioning"};
-inline constexpr Texte mnuInfo{"&Info", "&Info", "&Info", "&Info"};
-inline constexpr Texte mnuEnde{"&Ende", "&End", "&Fin", "&Terminar"};
+inline constexpr base::Texte mnuLeitfaehigkeit{"&Leitfähigkeit", "&Conductivity", "&Conductivité", "&Coductividad"};
+inline constexpr base::Texte mnuEXCEL{"&Auslegungshilfe", "&Dimensioning", "&Dimensioning", "&Dimensioning"};
+inline constexpr base::Texte mnuInfo{"&Info", "&Info", "&Info", "&Info"};
+inline constexpr base::Texte mnuEnde{"&Ende", "&End", "&Fin", "&Terminar"};
 
 // The type menu: each entry selects one model of the model list.
 struct Typeintrag {

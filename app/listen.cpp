@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/zahlen.h"
+#include "base/zahlen.h"
 
 namespace fluvan {
 namespace {
@@ -14,24 +14,24 @@ bool inTabelle(const Tabelle& tabelle, int index) {
 
 }  // namespace
 
-void GeraetWaehlen(Variable& v, int index) {
+void GeraetWaehlen(base::Variable& v, int index) {
     if (inTabelle(Geraeteliste, index)) v.Geraetetyp = std::string(Geraeteliste[static_cast<std::size_t>(index)]);
 }
 
-void NennweiteWaehlen(Variable& v, int index, std::string_view dezimaltrenner) {
+void NennweiteWaehlen(base::Variable& v, int index, std::string_view dezimaltrenner) {
     if (!inTabelle(Nennweitenliste, index)) return;
     const Nennweite& zeile = Nennweitenliste[static_cast<std::size_t>(index)];
-    v.Nennweite = zahlText(zeile.groesse, dezimaltrenner);
+    v.Nennweite = base::zahlText(zeile.groesse, dezimaltrenner);
     v.NennweiteZoll = std::string(zeile.zoll);
 }
 
-void VolumeneinheitWaehlen(Variable& v, std::string_view listentext, int index) {
+void VolumeneinheitWaehlen(base::Variable& v, std::string_view listentext, int index) {
     v.VolumenEinheit = std::string(listentext);
     if (inTabelle(Volumeneinheiten, index))
         v.VolumenFaktor = Volumeneinheiten[static_cast<std::size_t>(index)].literProEinheit;
 }
 
-void ZeiteinheitWaehlen(Variable& v, std::string_view listentext, int index) {
+void ZeiteinheitWaehlen(base::Variable& v, std::string_view listentext, int index) {
     v.ZeitEinheit = std::string(listentext);
     if (inTabelle(Zeiteinheiten, index)) v.ZeitFaktor = Zeiteinheiten[static_cast<std::size_t>(index)].sekunden;
 }

@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "engine/sprache.h"
-#include "engine/variable.h"
+#include "base/sprache.h"
+#include "base/variable.h"
 
 namespace fluvan {
 
@@ -82,7 +82,7 @@ inline constexpr std::array<Volumeneinheit, 11> Volumeneinheiten = {{
 }};
 
 struct Zeiteinheit {
-    Texte name;
+    base::Texte name;
     float sekunden;
 };
 
@@ -104,9 +104,9 @@ inline constexpr int StandardZeiteinheit = 2;
 
 // What the four selection handlers store. An index outside its table (no
 // selection) leaves the cells unchanged.
-void GeraetWaehlen(Variable& v, int index);
-void NennweiteWaehlen(Variable& v, int index, std::string_view dezimaltrenner);
-void VolumeneinheitWaehlen(Variable& v, std::string_view listentext, int index);
-void ZeiteinheitWaehlen(Variable& v, std::string_view listentext, int index);
+void GeraetWaehlen(base::Variable& v, int index);
+void NennweiteWaehlen(base::Variable& v, int index, std::string_view dezimaltrenner);
+void VolumeneinheitWaehlen(base::Variable& v, std::string_view listentext, int index);
+void ZeiteinheitWaehlen(base::Variable& v, std::string_view listentext, int index);
 
 }  // namespace fluvan

@@ -25,7 +25,7 @@ void ZahlText(benchmark::State& state) {
     const float werte[] = {68, 3.537f, 0.667f, 12345678, 1.5f, 0.00001f, 2700, 13.33f};
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(fluvan::zahlText(werte[i++ % 8], ","));
+        benchmark::DoNotOptimize(fluvan::base::zahlText(werte[i++ % 8], ","));
     }
 }
 BENCHMARK(ZahlText);

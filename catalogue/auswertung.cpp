@@ -1,15 +1,15 @@
 #include <string>
 
 #include "catalogue/groessenregel.h"
-#include "engine/sprache.h"
-#include "engine/zahlen.h"
+#include "base/sprache.h"
+#include "base/zahlen.h"
 
 namespace fluvan {
 namespace {
 
 // Each comparison reads the size text anew.
 bool gilt(const Vergleich& v, std::string_view nennweite, std::string_view trenner) {
-    const double dn = leseNennweite(nennweite, trenner);
+    const double dn = base::leseNennweite(nennweite, trenner);
     switch (v.op) {
         case Operator::Gleich: return dn == v.wert;
         case Operator::Kleiner: return dn < v.wert;
@@ -44,7 +44,7 @@ std::string meldungstext(const Groessenregel& regel, Ablehnung ablehnung, std::s
         case Ablehnung::Bereichsmeldung: return std::string(regel.Bereichsmeldung[sprache]);
         case Ablehnung::Ausschlussmeldung: return std::string(regel.Ausschlussmeldung[sprache]);
         case Ablehnung::Kombimeldung:
-            return std::string(regel.Bereichsmeldung[sprache]) + std::string(CRLF) +
+            return std::string(regel.Bereichsmeldung[sprache]) + std::string(base::CRLF) +
                    std::string(regel.Ausschlusszeile[sprache]);
     }
     return {};

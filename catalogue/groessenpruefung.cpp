@@ -13,7 +13,7 @@ void Rechenlauf::Groessenpruefung(Pruefname pruefung) {
     const Ausgang ausgang = auswerten(regel, v.Nennweite, Dezimaltrenner());
     if (const Satzname* satz = std::get_if<Satzname>(&ausgang)) SatzAufrufen(*satz);
     if (const Ablehnung* ablehnung = std::get_if<Ablehnung>(&ausgang))
-        MsgBox(meldungstext(regel, *ablehnung, v.Sprache), MeldungsStil::Kritisch);
+        MsgBox(meldungstext(regel, *ablehnung, v.Sprache), base::MeldungsStil::Kritisch);
 }
 
 }  // namespace fluvan

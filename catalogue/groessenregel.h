@@ -9,7 +9,7 @@
 #include <variant>
 
 #include "catalogue/pruefname.h"
-#include "engine/sprache.h"
+#include "base/sprache.h"
 #include "parameters/satzname.h"
 
 namespace fluvan {
@@ -97,9 +97,9 @@ struct Groessenregel {
     Pruefname name;
     Folge<Test, 4> tests;
     Ausgang sonst;  // when no test holds
-    Texte Bereichsmeldung;
-    Texte Ausschlussmeldung{};  // empty where the model has none
-    Texte Ausschlusszeile{};    // empty where the model has none
+    base::Texte Bereichsmeldung;
+    base::Texte Ausschlussmeldung{};  // empty where the model has none
+    base::Texte Ausschlusszeile{};    // empty where the model has none
 };
 
 // The first test that holds decides; each comparison reads the size text afresh.

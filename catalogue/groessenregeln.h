@@ -21,7 +21,7 @@ constexpr void jedeRegel(F f) {
     for (const Groessenregel& r : RSNVeltrumX20) f(r);
 }
 
-constexpr bool vorhanden(const Texte& t) { return !t.D.empty() && !t.GB.empty() && !t.F.empty() && !t.E.empty(); }
+constexpr bool vorhanden(const base::Texte& t) { return !t.D.empty() && !t.GB.empty() && !t.F.empty() && !t.E.empty(); }
 
 // A row may name only texts it has: a Kombimeldung needs both of its parts.
 constexpr bool textVorhanden(const Groessenregel& r, const Ausgang& a) {

@@ -1,6 +1,6 @@
 #pragma once
 // The names of the 47 size checks, one per meter model.
-#include "engine/namensliste.h"
+#include "base/namensliste.h"
 
 namespace fluvan {
 

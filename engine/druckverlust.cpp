@@ -1,14 +1,14 @@
 #include <cmath>
 
 #include "engine/rechenlauf.h"
-#include "engine/zahlen.h"
+#include "base/zahlen.h"
 
 namespace fluvan {
 namespace {
 
 double teile(double zaehler, double nenner) {
-    if (nenner == 0) throw Rechenfehler("Division durch Null");
-    return pruefe(zaehler / nenner);
+    if (nenner == 0) throw base::Rechenfehler("Division durch Null");
+    return base::pruefe(zaehler / nenner);
 }
 
 }  // namespace
@@ -20,21 +20,21 @@ void Rechenlauf::Druckverlust() {
     const double viskositaet = v.Viskositaet;
     for (int k = 1; k <= 20; ++k) {
         const double geschwindigkeit = v.Geschwindigkeit(k);
-        v.Reynoldszahl(k) = speichern(teile(pruefe(NennweiteZahl() * geschwindigkeit * dichte), viskositaet));
+        v.Reynoldszahl(k) = base::speichern(teile(base::pruefe(NennweiteZahl() * geschwindigkeit * dichte), viskositaet));
         const double re = v.Reynoldszahl(k);
         if (re > 0 && re <= 2320)
-            v.Rohrreibungszahl = speichern(teile(64, re));
+            v.Rohrreibungszahl = base::speichern(teile(64, re));
         else if (re > 2320 && re <= 1e5)
-            v.Rohrreibungszahl = speichern(0.3164 * pruefe(std::pow(re, -0.25)));
+            v.Rohrreibungszahl = base::speichern(0.3164 * base::pruefe(std::pow(re, -0.25)));
         else if (re > 1e5)
             // Nikuradse holds beyond 10^8 as well: no point borrows a factor.
-            v.Rohrreibungszahl = speichern(0.221 * pruefe(std::pow(re, -0.237)) + 0.0032);
+            v.Rohrreibungszahl = base::speichern(0.221 * base::pruefe(std::pow(re, -0.237)) + 0.0032);
         // Re <= 0 only with v = 0, where the loss is 0 whatever the factor.
 
         const double produkt =
-            pruefe(pruefe(pruefe(std::pow(geschwindigkeit, 2)) * (dichte / 2 * v.Rohrreibungszahl)) * v.Baulaenge);
-        v.Druckabfall(k) = speichern(teile(teile(produkt, NennweiteZahl()), 100));
-        v.Druckabfall(k) = runden(v.Druckabfall(k), 2);
+            base::pruefe(base::pruefe(base::pruefe(std::pow(geschwindigkeit, 2)) * (dichte / 2 * v.Rohrreibungszahl)) * v.Baulaenge);
+        v.Druckabfall(k) = base::speichern(teile(teile(produkt, NennweiteZahl()), 100));
+        v.Druckabfall(k) = base::runden(v.Druckabfall(k), 2);
     }
 }
 

@@ -1,7 +1,7 @@
 #include <array>
 
 #include "engine/rechenlauf.h"
-#include "engine/zahlen.h"
+#include "base/zahlen.h"
 
 namespace fluvan {
 namespace {
@@ -13,8 +13,8 @@ constexpr std::array<double, 20> Kurvenanteil = {1.00, 0.95, 0.90, 0.85, 0.80, 0
 
 // Nullpunkt / v x 0.001 x 100 + the constant term, in this order.
 float fehlerMitNullpunkt(float nullpunkt, float geschwindigkeit, float konstante) {
-    if (geschwindigkeit == 0) throw Rechenfehler("Division durch Null");
-    return speichern(pruefe(static_cast<double>(nullpunkt) / geschwindigkeit) * 0.001 * 100 + konstante);
+    if (geschwindigkeit == 0) throw base::Rechenfehler("Division durch Null");
+    return base::speichern(base::pruefe(static_cast<double>(nullpunkt) / geschwindigkeit) * 0.001 * 100 + konstante);
 }
 
 }  // namespace
@@ -24,9 +24,9 @@ void Rechenlauf::FehlerBerechnenVeltrum() { Fehlerkurve(true); }
 
 void Rechenlauf::Fehlerkurve(bool summenmodell) {
     v.Durchfluss(1) = v.Endwert;
-    for (int k = 2; k <= 20; ++k) v.Durchfluss(k) = speichern(v.Endwert * Kurvenanteil[k - 1]);
+    for (int k = 2; k <= 20; ++k) v.Durchfluss(k) = base::speichern(v.Endwert * Kurvenanteil[k - 1]);
     v.Geschwindigkeit(1) = v.Endgeschwindigkeit;
-    for (int k = 2; k <= 20; ++k) v.Geschwindigkeit(k) = speichern(v.Endgeschwindigkeit * Kurvenanteil[k - 1]);
+    for (int k = 2; k <= 20; ++k) v.Geschwindigkeit(k) = base::speichern(v.Endgeschwindigkeit * Kurvenanteil[k - 1]);
 
     for (int k = 1; k <= 20; ++k) {
         const float geschwindigkeit = v.Geschwindigkeit(k);
@@ -38,9 +38,9 @@ void Rechenlauf::Fehlerkurve(bool summenmodell) {
             v.Fehler(k) = fehlerMitNullpunkt(v.Nullpunkt, geschwindigkeit, v.FehlerUnten);
     }
 
-    for (int k = 1; k <= 20; ++k) v.Durchfluss(k) = runden(v.Durchfluss(k), 2);
-    for (int k = 1; k <= 20; ++k) v.Fehler(k) = runden(v.Fehler(k), k <= 18 ? 3 : 2);
-    for (int k = 1; k <= 20; ++k) v.Geschwindigkeit(k) = runden(v.Geschwindigkeit(k), 2);
+    for (int k = 1; k <= 20; ++k) v.Durchfluss(k) = base::runden(v.Durchfluss(k), 2);
+    for (int k = 1; k <= 20; ++k) v.Fehler(k) = base::runden(v.Fehler(k), k <= 18 ? 3 : 2);
+    for (int k = 1; k <= 20; ++k) v.Geschwindigkeit(k) = base::runden(v.Geschwindigkeit(k), 2);
 
     Druckverlust();
 }

@@ -4,16 +4,16 @@
 #include <string>
 
 #include "catalogue/pruefname.h"
-#include "engine/ports.h"
-#include "engine/variable.h"
+#include "base/ports.h"
+#include "base/variable.h"
 #include "parameters/satzname.h"
 
 namespace fluvan {
 
 class Rechenlauf {
 public:
-    Rechenlauf(Variable& variable, Meldungen& meldungen, Regionaleinstellungen& region,
-               Hauptformular& formular, Ergebnisanzeige& anzeige)
+    Rechenlauf(base::Variable& variable, base::Meldungen& meldungen, base::Regionaleinstellungen& region,
+               base::Hauptformular& formular, base::Ergebnisanzeige& anzeige)
         : v(variable), meldungen(meldungen), region(region), formular(formular), anzeige(anzeige) {}
 
     // The calculate button: the whole chain; a calculation fault ends in a box.
@@ -34,19 +34,19 @@ public:
     // Nennweite as a number, read afresh with the regional settings.
     double NennweiteZahl() const;
     std::string Dezimaltrenner() const { return region.Dezimaltrennzeichen(); }
-    void MsgBox(const std::string& prompt, MeldungsStil stil) { meldungen.MsgBox(prompt, stil); }
+    void MsgBox(const std::string& prompt, base::MeldungsStil stil) { meldungen.MsgBox(prompt, stil); }
     void ZeigeBild1() { anzeige.zeigeBild1(); }
-    Variable& Zustand() { return v; }
+    base::Variable& Zustand() { return v; }
 
 private:
     void Berechnung();
     void Fehlerkurve(bool summenmodell);
 
-    Variable& v;
-    Meldungen& meldungen;
-    Regionaleinstellungen& region;
-    Hauptformular& formular;
-    Ergebnisanzeige& anzeige;
+    base::Variable& v;
+    base::Meldungen& meldungen;
+    base::Regionaleinstellungen& region;
+    base::Hauptformular& formular;
+    base::Ergebnisanzeige& anzeige;
     // Set by BaulaengeBestimmen when DIN or ANSI found no table length this run.
     bool baulaengeFehlt = false;
 };

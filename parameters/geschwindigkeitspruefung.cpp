@@ -3,25 +3,25 @@
 #include <string>
 
 #include "engine/rechenlauf.h"
-#include "engine/sprache.h"
-#include "engine/zahlen.h"
+#include "base/sprache.h"
+#include "base/zahlen.h"
 
 namespace fluvan {
 namespace {
 
-constexpr Texte MeldungZuHoch{"Endwert zu hoch!", "Max. value too high!", "Valeur fin d'échelle trop élevée!",
+constexpr base::Texte MeldungZuHoch{"Endwert zu hoch!", "Max. value too high!", "Valeur fin d'échelle trop élevée!",
                               "Valor final muy alto!"};
-constexpr Texte MeldungZuKlein{"Endwert zu klein!", "Max. value too low!", "Valeur fin d'échelle trop faible!",
+constexpr base::Texte MeldungZuKlein{"Endwert zu klein!", "Max. value too low!", "Valeur fin d'échelle trop faible!",
                                "Valor final muy pequeño!"};
 
-void warnen(Rechenlauf& lauf, const Texte& meldung) {
-    const Variable& v = lauf.Zustand();
+void warnen(Rechenlauf& lauf, const base::Texte& meldung) {
+    const base::Variable& v = lauf.Zustand();
     std::string text(meldung[v.Sprache]);
-    text += CRLF;
+    text += base::CRLF;
     text += "v =";
-    text += zahlText(v.EndgeschwindigkeitGerundet, lauf.Dezimaltrenner());
+    text += base::zahlText(v.EndgeschwindigkeitGerundet, lauf.Dezimaltrenner());
     text += "m/sec";
-    lauf.MsgBox(text, MeldungsStil::Ausruf);
+    lauf.MsgBox(text, base::MeldungsStil::Ausruf);
 }
 
 }  // namespace

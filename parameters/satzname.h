@@ -1,7 +1,7 @@
 #pragma once
 // The names of the 65 accuracy parameter sets. The size checks call a set by
 // one of these names, so a misspelt or missing set does not compile.
-#include "engine/namensliste.h"
+#include "base/namensliste.h"
 
 namespace fluvan {
 

@@ -6,7 +6,7 @@ namespace fluvan::plattform {
 namespace {
 
 // The result sheet is not built yet: a finished calculation shows nothing.
-class KeineErgebnisanzeige : public Ergebnisanzeige {
+class KeineErgebnisanzeige : public base::Ergebnisanzeige {
 public:
     void zeigeBild1() override {}
 };

@@ -1,15 +1,15 @@
 #pragma once
 // The services behind the windows: the Qt ones in the program, fakes in tests.
-#include "engine/ports.h"
+#include "base/ports.h"
 #include "platform/programmende.h"
 
 namespace fluvan::plattform {
 
 struct Dienste {
-    Meldungen* meldungen;
-    Regionaleinstellungen* region;
+    base::Meldungen* meldungen;
+    base::Regionaleinstellungen* region;
     Programmende* ende;
-    Ergebnisanzeige* ergebnis;
+    base::Ergebnisanzeige* ergebnis;
 };
 
 // The program's services; a test replaces entries and puts them back.

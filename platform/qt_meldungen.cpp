@@ -6,12 +6,12 @@
 
 namespace fluvan::plattform {
 
-void QtMeldungen::MsgBox(const std::string& prompt, MeldungsStil stil) {
+void QtMeldungen::MsgBox(const std::string& prompt, base::MeldungsStil stil) {
     QMessageBox::Icon symbol = QMessageBox::Information;
     switch (stil) {
-        case MeldungsStil::Frage: symbol = QMessageBox::Question; break;
-        case MeldungsStil::Kritisch: symbol = QMessageBox::Critical; break;
-        case MeldungsStil::Ausruf: symbol = QMessageBox::Warning; break;
+        case base::MeldungsStil::Frage: symbol = QMessageBox::Question; break;
+        case base::MeldungsStil::Kritisch: symbol = QMessageBox::Critical; break;
+        case base::MeldungsStil::Ausruf: symbol = QMessageBox::Warning; break;
     }
     QMessageBox box(symbol, QStringLiteral("Fluvan II"), QString::fromStdString(prompt), QMessageBox::Ok,
                     QApplication::activeWindow());

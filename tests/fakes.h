@@ -3,50 +3,50 @@
 #include <string>
 #include <vector>
 
-#include "engine/ports.h"
+#include "base/ports.h"
 #include "engine/rechenlauf.h"
-#include "engine/variable.h"
-#include "engine/zahlen.h"
+#include "base/variable.h"
+#include "base/zahlen.h"
 
 namespace fluvan::test {
 
 struct Meldung {
     std::string prompt;
-    MeldungsStil stil;
+    base::MeldungsStil stil;
     bool operator==(const Meldung&) const = default;
 };
 
-class AufzeichnendeMeldungen : public Meldungen {
+class AufzeichnendeMeldungen : public base::Meldungen {
 public:
-    void MsgBox(const std::string& prompt, MeldungsStil stil) override { gezeigt.push_back({prompt, stil}); }
+    void MsgBox(const std::string& prompt, base::MeldungsStil stil) override { gezeigt.push_back({prompt, stil}); }
     std::vector<Meldung> gezeigt;
 };
 
-class FesteRegion : public Regionaleinstellungen {
+class FesteRegion : public base::Regionaleinstellungen {
 public:
     explicit FesteRegion(std::string trenner = ",") : trenner(std::move(trenner)) {}
     std::string Dezimaltrennzeichen() const override { return trenner; }
     std::string trenner;
 };
 
-class FakeFormular : public Hauptformular {
+class FakeFormular : public base::Hauptformular {
 public:
     std::string txtVolumen() const override { return volumen; }
     std::string txtDichte() const override { return dichte; }
     std::string txtVisco() const override { return visco; }
     std::string txtLaenge() const override { return laenge; }
     void setzeTxtLaenge(const std::string& text) override { laenge = text; }
-    Flanschart gewaehlteFlanschart() const override { return flansch; }
+    base::Flanschart gewaehlteFlanschart() const override { return flansch; }
 
     // The main form's start texts, DIN selected.
     std::string volumen = "0.0";
     std::string dichte = "1000";
     std::string visco = "1";
     std::string laenge = "68";
-    Flanschart flansch = Flanschart::DIN;
+    base::Flanschart flansch = base::Flanschart::DIN;
 };
 
-class ZaehlendeAnzeige : public Ergebnisanzeige {
+class ZaehlendeAnzeige : public base::Ergebnisanzeige {
 public:
     void zeigeBild1() override { ++gezeigt; }
     int gezeigt = 0;
@@ -65,7 +65,7 @@ struct Kette {
         v.ZeitEinheit = "Stunde";
         v.ZeitFaktor = 3600;
     }
-    Variable v;
+    base::Variable v;
     AufzeichnendeMeldungen meldungen;
     FesteRegion region;
     FakeFormular formular;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/auslegungshilfe/zollbruch.h"
-#include "engine/zahlen.h"
+#include "base/zahlen.h"
 
 namespace fluvan::auslegung {
 
@@ -33,7 +33,7 @@ Blockergebnis berechne(const Auslegungsblock& block, const Zellwert& eingabe) {
 std::string anzeigeText(const Auslegungsblock& block, const Ergebniszelle& zelle, std::string_view dezimaltrenner) {
     if (!zelle) return std::string(block.Ersatztext);
     if (block.anzeige == Groessenanzeige::Zoll) return zollText(*zelle);
-    return zahlText(static_cast<float>(*zelle), dezimaltrenner);
+    return base::zahlText(static_cast<float>(*zelle), dezimaltrenner);
 }
 
 }  // namespace fluvan::auslegung

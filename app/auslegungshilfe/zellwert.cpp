@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "engine/zahlen.h"
+#include "base/zahlen.h"
 
 namespace fluvan::auslegung {
 
@@ -58,7 +58,7 @@ Zellwert leseEingabezelle(std::string_view text, std::string_view dezimaltrenner
     if (text.empty()) return {};
     const std::string zahl = alsZahlText(text, dezimaltrenner);
     if (zahl.empty()) return {Zellwert::Art::Text, 0};
-    const double wert = leseZahl(zahl);
+    const double wert = base::leseZahl(zahl);
     // A number beyond the range of the sheet stays a text, as the sheet keeps it.
     if (!std::isfinite(wert)) return {Zellwert::Art::Text, 0};
     return {Zellwert::Art::Zahl, wert};

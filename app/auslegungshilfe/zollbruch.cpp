@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/zahlen.h"
+#include "base/zahlen.h"
 
 namespace fluvan::auslegung {
 
@@ -38,7 +38,7 @@ Bruch zerlege(double zoll) {
     return naechster;
 }
 
-std::string ganzzahl(double wert) { return zahlText(static_cast<float>(wert), "."); }
+std::string ganzzahl(double wert) { return base::zahlText(static_cast<float>(wert), "."); }
 
 }  // namespace
 

@@ -10,7 +10,7 @@
 #include "app/frmHauptForm.h"
 #include "app/frmSplashscreen.h"
 #include "app/frmSplashscreen1.h"
-#include "engine/variable.h"
+#include "base/variable.h"
 #include "platform/dienste.h"
 #include "platform/fensterregister.h"
 #include "tests/fakes.h"
@@ -33,7 +33,7 @@ inline void loescheGeschlosseneFenster() { QCoreApplication::sendPostedEvents(nu
 class Fenstertest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Variable::instanz() = Variable{};
+        base::Variable::instanz() = base::Variable{};
         meldungen.gezeigt.clear();
         region.trenner = ",";
         ende.beendet = 0;
@@ -48,7 +48,7 @@ protected:
         delete plattform::fensterZeiger<frmSplashscreen1>().data();
         loescheGeschlosseneFenster();
         plattform::dienste() = gesichert;
-        Variable::instanz() = Variable{};
+        base::Variable::instanz() = base::Variable{};
     }
 
     // A new case inside one test: as if the test had just begun.
@@ -59,11 +59,11 @@ protected:
 
     // The main form as a language button opens it.
     frmHauptForm* hauptform(const char* sprache) {
-        Variable::instanz().Sprache = sprache;
+        base::Variable::instanz().Sprache = sprache;
         return plattform::zeigeFenster<frmHauptForm>();
     }
 
-    Variable& v() { return Variable::instanz(); }
+    base::Variable& v() { return base::Variable::instanz(); }
 
     AufzeichnendeMeldungen meldungen;
     FesteRegion region{","};

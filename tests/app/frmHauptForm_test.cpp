@@ -234,10 +234,10 @@ TEST_F(Hauptform, BerechnungMitDenFeldernDerForm) {
         const char* endwert;
         std::vector<Meldung> gezeigt;
     };
-    for (const Fall& fall : {Fall{"D", "0.0", {{"Endwert ?", MeldungsStil::Frage}}},
-                             Fall{"GB", "0.0", {{"Max. Value ?", MeldungsStil::Frage}}},
-                             Fall{"E", "", {{"Valor?", MeldungsStil::Frage}}},
-                             Fall{"D", "1e39", {{"Endwert ?", MeldungsStil::Frage}}},
+    for (const Fall& fall : {Fall{"D", "0.0", {{"Endwert ?", base::MeldungsStil::Frage}}},
+                             Fall{"GB", "0.0", {{"Max. Value ?", base::MeldungsStil::Frage}}},
+                             Fall{"E", "", {{"Valor?", base::MeldungsStil::Frage}}},
+                             Fall{"D", "1e39", {{"Endwert ?", base::MeldungsStil::Frage}}},
                              Fall{"D", "1", {}}}) {
         SCOPED_TRACE(std::string(fall.sprache) + " " + fall.endwert);
         neuerFall();

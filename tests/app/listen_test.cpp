@@ -33,7 +33,7 @@ TEST(Nennweitenliste, JederEintragSpeichertWasErZeigt) {
         std::string zoll = eintrag.substr(strich + 2, eintrag.size() - strich - 3);
         if (!zoll.empty() && zoll.front() == ' ') zoll.erase(0, 1);
 
-        Variable v;
+        base::Variable v;
         NennweiteWaehlen(v, i, ".");
         EXPECT_EQ(v.Nennweite, eintrag.substr(3, strich - 3));
         EXPECT_EQ(v.NennweiteZoll, zoll);
@@ -41,7 +41,7 @@ TEST(Nennweitenliste, JederEintragSpeichertWasErZeigt) {
 }
 
 TEST(Nennweitenliste, DN25MitDemRegionalenTrenner) {
-    Variable komma, punkt;
+    base::Variable komma, punkt;
     NennweiteWaehlen(komma, 0, ",");
     NennweiteWaehlen(punkt, 0, ".");
     EXPECT_EQ(komma.Nennweite, "2,5");
@@ -53,7 +53,7 @@ TEST(Nennweitenliste, DN25MitDemRegionalenTrenner) {
 }
 
 TEST(Auswahl, OhneAuswahlBleibenDieZellen) {
-    Variable v;
+    base::Variable v;
     GeraetWaehlen(v, 38);
     NennweiteWaehlen(v, 3, ",");
     VolumeneinheitWaehlen(v, "m3", 2);
@@ -81,7 +81,7 @@ TEST(Volumeneinheiten, MassenTragenDieFaktorenVonLiterUndKubikmeter) {
     };
     for (const Fall& fall : {Fall{9, "kg", 1.0f}, Fall{10, "t", 1000.0f}, Fall{0, "l", 1.0f}, Fall{3, "USGallon", 3.7854345f},
                              Fall{5, "Inch3", 0.016387064f}}) {
-        Variable v;
+        base::Variable v;
         VolumeneinheitWaehlen(v, Volumeneinheiten[static_cast<std::size_t>(fall.index)].text, fall.index);
         EXPECT_EQ(v.VolumenEinheit, fall.text);
         EXPECT_EQ(v.VolumenFaktor, fall.faktor) << fall.text;
@@ -89,7 +89,7 @@ TEST(Volumeneinheiten, MassenTragenDieFaktorenVonLiterUndKubikmeter) {
 }
 
 TEST(Zeiteinheiten, NamenJeSpracheUndSekunden) {
-    Variable v;
+    base::Variable v;
     ZeiteinheitWaehlen(v, Zeiteinheiten[1].name["GB"], 1);
     EXPECT_EQ(v.ZeitEinheit, "min");
     EXPECT_EQ(v.ZeitFaktor, 60.0f);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "catalogue/pruefname.h"
-#include "engine/zahlen.h"
+#include "base/zahlen.h"
 #include "fakes.h"
 
 namespace fluvan::test {
@@ -391,13 +391,13 @@ TEST(Groessenpruefung, NennweiteMitDemTrennerDerRegion) {
     }
     Kette punkt(".");
     punkt.v.Nennweite = "2,5";
-    EXPECT_THROW(punkt.lauf.Groessenpruefung(Pruefname::Brisal11), Rechenfehler);
+    EXPECT_THROW(punkt.lauf.Groessenpruefung(Pruefname::Brisal11), base::Rechenfehler);
 }
 
 TEST(Groessenpruefung, KeineZahlErreichtDenRechenlauf) {
     Kette k;
     k.v.Nennweite = "DN";
-    EXPECT_THROW(k.lauf.Groessenpruefung(Pruefname::TKD21), Rechenfehler);
+    EXPECT_THROW(k.lauf.Groessenpruefung(Pruefname::TKD21), base::Rechenfehler);
     EXPECT_TRUE(k.meldungen.gezeigt.empty());
 }
 
@@ -447,7 +447,7 @@ TEST(Groessenpruefung, AngenommeneNennweiteGehtDurchDenLaengenwaechter) {
     eigeneLaenge.v.Geraetetyp = "Brisal 11";
     eigeneLaenge.v.Nennweite = "10";
     eigeneLaenge.formular.volumen = "1";  // 3.5 m/s, inside the range
-    eigeneLaenge.formular.flansch = Flanschart::EigeneLaenge;
+    eigeneLaenge.formular.flansch = base::Flanschart::EigeneLaenge;
     eigeneLaenge.lauf.cmdFehlerkurve_Click();
     EXPECT_TRUE(eigeneLaenge.meldungen.gezeigt.empty());
 }

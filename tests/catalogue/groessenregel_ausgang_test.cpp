@@ -12,7 +12,7 @@
 
 #include "catalogue/groessenregel.h"
 #include "catalogue/groessenregeln.h"
-#include "engine/zahlen.h"
+#include "base/zahlen.h"
 
 namespace fluvan {
 namespace {
@@ -270,7 +270,7 @@ TEST(Groessenregel, NennweitenAusserhalbDerListe) {
 
 TEST(Groessenregel, KeineZahlIstEinRechenfehler) {
     for (const std::string_view text : {"", "abc", "2.5", "10 mm"})
-        EXPECT_THROW(auswerten(regelFuer(Pruefname::Veltrum220), text, ","), Rechenfehler) << text;
+        EXPECT_THROW(auswerten(regelFuer(Pruefname::Veltrum220), text, ","), base::Rechenfehler) << text;
 }
 
 }  // namespace

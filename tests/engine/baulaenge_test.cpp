@@ -12,13 +12,13 @@ using test::Meldung;
 struct LaengenFall {
     const char* modell;
     const char* nennweite;
-    Flanschart flansch;
+    base::Flanschart flansch;
     const char* box;     // text in txtLaenge after the step
     float baulaenge;
 };
 
-constexpr auto DIN = Flanschart::DIN;
-constexpr auto ANSI = Flanschart::ANSI;
+constexpr auto DIN = base::Flanschart::DIN;
+constexpr auto ANSI = base::Flanschart::ANSI;
 
 TEST(BaulaengeBestimmen, TabellenlaengeUndANSIZuschlag) {
     const LaengenFall faelle[] = {
@@ -81,7 +81,7 @@ TEST(BaulaengeBestimmen, EigeneLaengeBleibtWieGetippt) {
     for (const auto& fall : faelle) {
         Kette k(",");
         k.v.Geraetetyp = "Veltrum 220";
-        k.formular.flansch = Flanschart::EigeneLaenge;
+        k.formular.flansch = base::Flanschart::EigeneLaenge;
         k.formular.laenge = fall.getippt;
         k.lauf.BaulaengeBestimmen();
         EXPECT_EQ(k.formular.laenge, fall.getippt) << "the table length is not written into the box";
@@ -91,11 +91,11 @@ TEST(BaulaengeBestimmen, EigeneLaengeBleibtWieGetippt) {
 
 TEST(BaulaengeBestimmen, DINErsetztEigeneLaengeImNaechstenLauf) {
     Kette k;
-    k.formular.flansch = Flanschart::EigeneLaenge;
+    k.formular.flansch = base::Flanschart::EigeneLaenge;
     k.formular.laenge = "99";
     k.lauf.BaulaengeBestimmen();
     EXPECT_EQ(k.v.Baulaenge, 99);
-    k.formular.flansch = Flanschart::DIN;
+    k.formular.flansch = base::Flanschart::DIN;
     k.lauf.BaulaengeBestimmen();
     EXPECT_EQ(k.formular.laenge, "68");
     EXPECT_EQ(k.v.Baulaenge, 68);
@@ -107,7 +107,7 @@ TEST(BaulaengeBestimmen, OhneTabellenzeileKeineAlteLaenge) {
     struct Fall {
         const char* modell;
         const char* nennweite;
-        Flanschart flansch;
+        base::Flanschart flansch;
     };
     const Fall faelle[] = {
         {"Brisal 11", "10", DIN},    {"Brisal 11", "10", ANSI}, {"RSN 90", "450", ANSI},
@@ -133,7 +133,7 @@ TEST(BaulaengeBestimmen, OhneTabellenzeileKeineAlteLaenge) {
             EXPECT_EQ(k.v.Baulaenge, 100);
             k.lauf.SatzAufrufen(Satzname::BerechnenBris11klein);
             ASSERT_EQ(k.meldungen.gezeigt.size(), 1u);
-            EXPECT_EQ(k.meldungen.gezeigt[0], (Meldung{text[1], MeldungsStil::Ausruf}));
+            EXPECT_EQ(k.meldungen.gezeigt[0], (Meldung{text[1], base::MeldungsStil::Ausruf}));
             EXPECT_EQ(k.anzeige.gezeigt, 0);
         }
     }
@@ -151,7 +151,7 @@ TEST(BaulaengeBestimmen, MitTabellenzeileGehtDerLaufWeiter) {
 TEST(BaulaengeBestimmen, EigeneLaengeOhneTabellenzeile) {
     Kette k;
     k.v.Geraetetyp = "Brisal 11";
-    k.formular.flansch = Flanschart::EigeneLaenge;
+    k.formular.flansch = base::Flanschart::EigeneLaenge;
     k.formular.laenge = "250";
     k.v.Endgeschwindigkeit = 1;
     k.v.Viskositaet = 1;  // the parameter set goes on to the pressure loss

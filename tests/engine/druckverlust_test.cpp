@@ -87,7 +87,7 @@ TEST_F(Druckverlust, UeberHundertMillionenKeinGeerbterBeiwert) {
 TEST_F(Druckverlust, NennweiteMitKommaUndPunkt) {
     setze("2,5", 1, 1, 65);
     k.lauf.Druckverlust();
-    const Variable komma = k.v;
+    const base::Variable komma = k.v;
     Kette punkt(".");
     punkt.v = komma;
     punkt.v.Nennweite = "2.5";
@@ -110,12 +110,12 @@ TEST_F(Druckverlust, JederPunktNachSeinerGeschwindigkeit) {
 TEST_F(Druckverlust, FehlerEndenVorDemSchreiben) {
     setze("x", 1, 1, 68);
     k.v.Reynoldszahl(1) = 5;
-    EXPECT_THROW(k.lauf.Druckverlust(), Rechenfehler);
+    EXPECT_THROW(k.lauf.Druckverlust(), base::Rechenfehler);
     EXPECT_EQ(k.v.Reynoldszahl(1), 5);
 
     setze("3000", 12, 1e-30f, 3000, 3e38f);  // Re beyond the float range
     k.v.Druckabfall(1) = 5;
-    EXPECT_THROW(k.lauf.Druckverlust(), Rechenfehler);
+    EXPECT_THROW(k.lauf.Druckverlust(), base::Rechenfehler);
     EXPECT_EQ(k.v.Reynoldszahl(1), 5);
     EXPECT_EQ(k.v.Druckabfall(1), 5);
 }

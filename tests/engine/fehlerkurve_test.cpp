@@ -39,7 +39,7 @@ TEST_F(Fehlerkurve, RechenbeispielBeiderModelle) {
     };
     lade(0.5f, 0, 2, 0.4f);
     k.lauf.FehlerBerechnen();
-    const Variable schwelle = k.v;
+    const base::Variable schwelle = k.v;
     lade(0.3f, 0, 2, 0.4f);
     k.lauf.FehlerBerechnenVeltrum();
     for (const auto& p : punkte) {
@@ -74,7 +74,7 @@ TEST_F(Fehlerkurve, KleinsteZugelasseneGeschwindigkeit) {
 TEST_F(Fehlerkurve, SummenmodellLiestUntenUndGrenzeNicht) {
     lade(0.3f, 0, 2, 0.4f);
     k.lauf.FehlerBerechnenVeltrum();
-    const Variable vorher = k.v;
+    const base::Variable vorher = k.v;
     lade(0.3f, 7, 2, 0);
     k.lauf.FehlerBerechnenVeltrum();
     EXPECT_EQ(k.v.Fehler.punkt, vorher.Fehler.punkt);
@@ -114,7 +114,7 @@ TEST_F(Fehlerkurve, KurvenanteilAlsKonstante) {
     k.lauf.FehlerBerechnen();
     const double anteile[] = {1.00, 0.95, 0.90, 0.85, 0.80, 0.75, 0.70, 0.65, 0.60, 0.55,
                               0.50, 0.45, 0.40, 0.35, 0.30, 0.25, 0.20, 0.15, 0.10, 0.05};
-    for (int p = 1; p <= 20; ++p) EXPECT_EQ(k.v.Durchfluss(p), runden(static_cast<float>(anteile[p - 1]), 2)) << p;
+    for (int p = 1; p <= 20; ++p) EXPECT_EQ(k.v.Durchfluss(p), base::runden(static_cast<float>(anteile[p - 1]), 2)) << p;
 }
 
 TEST_F(Fehlerkurve, FehlerHaeltTeilschreibungen) {
@@ -124,7 +124,7 @@ TEST_F(Fehlerkurve, FehlerHaeltTeilschreibungen) {
     k.v.Fehler(1) = 9;
     k.v.Druckabfall(1) = 9;
     lade(0.3f, 0, 2, 0.4f);
-    EXPECT_THROW(k.lauf.FehlerBerechnenVeltrum(), Rechenfehler);
+    EXPECT_THROW(k.lauf.FehlerBerechnenVeltrum(), base::Rechenfehler);
     EXPECT_EQ(k.v.Durchfluss(20), 0.5f);
     EXPECT_EQ(k.v.Fehler(1), 9);
     EXPECT_EQ(k.v.Druckabfall(1), 9);

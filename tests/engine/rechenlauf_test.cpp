@@ -41,7 +41,7 @@ TEST(Rechenlauf, EingabeaufforderungenInVierSprachen) {
         k.formular.visco = fall.visco;
         k.lauf.cmdFehlerkurve_Click();
         ASSERT_EQ(k.meldungen.gezeigt.size(), 1u) << fall.prompt;
-        EXPECT_EQ(k.meldungen.gezeigt[0], (Meldung{fall.prompt, MeldungsStil::Frage}));
+        EXPECT_EQ(k.meldungen.gezeigt[0], (Meldung{fall.prompt, base::MeldungsStil::Frage}));
         EXPECT_EQ(k.v.EinheitText, "") << "the run must end at the prompt";
         EXPECT_EQ(k.formular.laenge, "68");
     }
@@ -184,7 +184,7 @@ TEST(Rechenlauf, BerechnungNichtMoeglich) {
         k.formular.volumen = "1";
         k.lauf.cmdFehlerkurve_Click();
         ASSERT_EQ(k.meldungen.gezeigt.size(), 1u);
-        EXPECT_EQ(k.meldungen.gezeigt[0], (Meldung{fall.text, MeldungsStil::Ausruf}));
+        EXPECT_EQ(k.meldungen.gezeigt[0], (Meldung{fall.text, base::MeldungsStil::Ausruf}));
         EXPECT_EQ(k.v.Endwert, 1) << "cells before the fault keep their values";
         EXPECT_EQ(k.v.Baureihe, 2);
         EXPECT_EQ(k.v.EinheitText, "");
@@ -198,7 +198,7 @@ TEST(Rechenlauf, UeberlaufUndDivisionDurchNull) {
         k.formular.volumen = "1";
         k.lauf.cmdFehlerkurve_Click();
         ASSERT_EQ(k.meldungen.gezeigt.size(), 1u);
-        EXPECT_EQ(k.meldungen.gezeigt[0].stil, MeldungsStil::Ausruf);
+        EXPECT_EQ(k.meldungen.gezeigt[0].stil, base::MeldungsStil::Ausruf);
         EXPECT_EQ(k.v.EinheitText, "m3/Stunde") << "written before the fault";
         EXPECT_EQ(k.v.Umrechnungsfaktor, 0);
     }
@@ -231,9 +231,9 @@ TEST(Rechenlauf, UnabhaengigVomProzessLocale) {
     };
     const std::string vorher = std::setlocale(LC_ALL, nullptr);
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "de_DE.UTF-8 not generated";
-    const Variable imDeutschen = rechne();
+    const base::Variable imDeutschen = rechne();
     std::setlocale(LC_ALL, "C");
-    const Variable imC = rechne();
+    const base::Variable imC = rechne();
     std::setlocale(LC_ALL, vorher.c_str());
     EXPECT_EQ(imC.Endwert, 0.75f);
     EXPECT_EQ(imC.Dichte, 998.2f);

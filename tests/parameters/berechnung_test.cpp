@@ -60,7 +60,7 @@ TEST_P(Berechnung, FuelltDieKurveDesModells) {
     k.v.Nennweite = mitTrenner(f.nennweite, k.region.trenner);
     k.formular.volumen = f.endwert;
     if (!f.eigeneLaenge.empty()) {
-        k.formular.flansch = Flanschart::EigeneLaenge;
+        k.formular.flansch = base::Flanschart::EigeneLaenge;
         k.formular.laenge = f.eigeneLaenge;
     }
     k.lauf.cmdFehlerkurve_Click();
@@ -170,7 +170,7 @@ struct Abbruch {
     std::string modell;
     std::string nennweite;
     std::string endwert;
-    MeldungsStil stil;
+    base::MeldungsStil stil;
     std::string anfang;  // the box's text begins with this
 };
 
@@ -203,11 +203,11 @@ std::string abbruchname(const ::testing::TestParamInfo<Abbruch>& info) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, BerechnungMitAbbruch,
-    ::testing::Values(Abbruch{"TKD 34", "100", "10", MeldungsStil::Kritisch, "TKD 34 sólo DN 150 ... DN 250!"},
-                      Abbruch{"Veltrum 220", "65", "1", MeldungsStil::Kritisch,
+    ::testing::Values(Abbruch{"TKD 34", "100", "10", base::MeldungsStil::Kritisch, "TKD 34 sólo DN 150 ... DN 250!"},
+                      Abbruch{"Veltrum 220", "65", "1", base::MeldungsStil::Kritisch,
                               "Veltrum 220 sólo DN 10 ... DN 150!\r\nNo en DN 20, 32, 65 und DN 125!"},
-                      Abbruch{"Veltrum 220", "10", "4", MeldungsStil::Ausruf, "Valor final muy alto!\r\n"},
-                      Abbruch{"RSN 70", "3000", "1", MeldungsStil::Ausruf, "Valor final muy pequeño!\r\n"}),
+                      Abbruch{"Veltrum 220", "10", "4", base::MeldungsStil::Ausruf, "Valor final muy alto!\r\n"},
+                      Abbruch{"RSN 70", "3000", "1", base::MeldungsStil::Ausruf, "Valor final muy pequeño!\r\n"}),
     abbruchname);
 
 // The warning of a whole run shows the velocity the run worked out.
@@ -218,7 +218,7 @@ TEST(BerechnungMitWarnung, ZeigtDieGerundeteEndgeschwindigkeit) {
     const float v = rechneNach("4", "10", BerechnenVeltrum220, 68).Endgeschwindigkeit;
     ASSERT_EQ(k.meldungen.gezeigt.size(), 1u);
     EXPECT_EQ(k.meldungen.gezeigt[0],
-              (Meldung{"Endwert zu hoch!\r\nv =" + alsText(gerundet(v, 3), ",") + "m/sec", MeldungsStil::Ausruf}));
+              (Meldung{"Endwert zu hoch!\r\nv =" + alsText(gerundet(v, 3), ",") + "m/sec", base::MeldungsStil::Ausruf}));
     erwarteRecord(k.v, erwartung(BerechnenVeltrum220));
     EXPECT_EQ(k.anzeige.gezeigt, 0);
 }

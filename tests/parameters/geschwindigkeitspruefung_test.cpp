@@ -85,7 +85,7 @@ TEST_P(Warntext, ZeigtMeldungUndGerundeteGeschwindigkeit) {
     lauf.k.v.Sprache = f.sprache;
     lauf.rechne(f.satz);
     ASSERT_EQ(lauf.k.meldungen.gezeigt.size(), 1u);
-    EXPECT_EQ(lauf.k.meldungen.gezeigt[0], (Meldung{f.text, MeldungsStil::Ausruf}));
+    EXPECT_EQ(lauf.k.meldungen.gezeigt[0], (Meldung{f.text, base::MeldungsStil::Ausruf}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -110,7 +110,7 @@ TEST(Geschwindigkeitspruefung, NachWarnungStehtNurDerNeueDatensatz) {
     Satzlauf lauf(2.0f);
     lauf.rechne(BerechnenVeltrum220);
     ASSERT_EQ(lauf.k.anzeige.gezeigt, 1);
-    const Variable vorher = lauf.k.v;
+    const base::Variable vorher = lauf.k.v;
 
     lauf.k.v.Endgeschwindigkeit = 15.0f;
     lauf.k.v.EndgeschwindigkeitGerundet = 15.0f;

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/zahlen.h"
+#include "base/zahlen.h"
 #include "vergleich.h"
 
 namespace fluvan::test {
@@ -30,7 +30,7 @@ TEST_P(Satzzeile, LaedtDatenPrueftBereichUndRechnetMitSeinemModell) {
         lauf.k.v.Fehler(1) = -1;
         lauf.rechne(satz);
         ASSERT_EQ(lauf.k.meldungen.gezeigt.size(), 1u);
-        EXPECT_EQ(lauf.k.meldungen.gezeigt[0].stil, MeldungsStil::Ausruf);
+        EXPECT_EQ(lauf.k.meldungen.gezeigt[0].stil, base::MeldungsStil::Ausruf);
         EXPECT_EQ(lauf.k.meldungen.gezeigt[0].prompt.rfind(w.anfang, 0), 0u) << lauf.k.meldungen.gezeigt[0].prompt;
         erwarteRecord(lauf.k.v, e);
         EXPECT_EQ(lauf.k.v.Fehler(1), -1);
@@ -121,7 +121,7 @@ TEST(Parametersatz, SummenmodellNachSchwellenmodellHaengtNurVomZweitenSatzAb) {
 TEST(Parametersatz, FehlerDerKurveGehtDurchOhneErgebnisanzeige) {
     Satzlauf lauf(2.0f);
     lauf.k.v.Viskositaet = 0;
-    EXPECT_THROW(lauf.rechne(BerechnenRSN70), Rechenfehler);
+    EXPECT_THROW(lauf.rechne(BerechnenRSN70), base::Rechenfehler);
     EXPECT_EQ(lauf.k.anzeige.gezeigt, 0);
     EXPECT_TRUE(lauf.k.meldungen.gezeigt.empty());
     EXPECT_EQ(lauf.k.v.FehlerOben, 0.5f);

@@ -34,7 +34,7 @@ struct Satzlauf {
     Kette k;
 };
 
-inline void erwarteKurven(const Variable& v, const Kurven& e) {
+inline void erwarteKurven(const base::Variable& v, const Kurven& e) {
     for (int p = 1; p <= 20; ++p) {
         SCOPED_TRACE("point " + std::to_string(p));
         const auto i = static_cast<std::size_t>(p - 1);
@@ -45,7 +45,7 @@ inline void erwarteKurven(const Variable& v, const Kurven& e) {
     }
 }
 
-inline void erwarteRecord(const Variable& v, const Satzerwartung& e) {
+inline void erwarteRecord(const base::Variable& v, const Satzerwartung& e) {
     EXPECT_EQ(v.FehlerOben, e.FehlerOben);
     EXPECT_EQ(v.FehlerUnten, e.FehlerUnten);
     EXPECT_EQ(v.Nullpunkt, e.Nullpunkt);

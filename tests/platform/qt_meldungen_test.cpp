@@ -18,7 +18,7 @@ struct Gesehen {
 };
 
 // Reads the box once it is up and presses its OK button, so nothing blocks.
-Gesehen zeigeUndSchliesse(const std::string& prompt, MeldungsStil stil) {
+Gesehen zeigeUndSchliesse(const std::string& prompt, base::MeldungsStil stil) {
     Gesehen gesehen;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -33,12 +33,12 @@ Gesehen zeigeUndSchliesse(const std::string& prompt, MeldungsStil stil) {
 
 TEST(QtMeldungen, TitelOkUndDasSymbolDesStils) {
     struct Fall {
-        MeldungsStil stil;
+        base::MeldungsStil stil;
         QMessageBox::Icon symbol;
     };
-    for (const Fall& fall : {Fall{MeldungsStil::Frage, QMessageBox::Question},
-                             Fall{MeldungsStil::Kritisch, QMessageBox::Critical},
-                             Fall{MeldungsStil::Ausruf, QMessageBox::Warning}}) {
+    for (const Fall& fall : {Fall{base::MeldungsStil::Frage, QMessageBox::Question},
+                             Fall{base::MeldungsStil::Kritisch, QMessageBox::Critical},
+                             Fall{base::MeldungsStil::Ausruf, QMessageBox::Warning}}) {
         const Gesehen gesehen = zeigeUndSchliesse("Viskosität <b>?</b>", fall.stil);
         EXPECT_EQ(gesehen.titel, "Fluvan II");
         EXPECT_EQ(gesehen.text, QString::fromUtf8("Viskosität <b>?</b>"));

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-namespace fluvan {
+namespace fluvan::base {
 
 // 20 curve points, addressed 1..20 as the curve counts them.
 struct Kurve {
@@ -70,4 +70,4 @@ struct Variable {
     static Variable& instanz();
 };
 
-}  // namespace fluvan
+}  // namespace fluvan::base

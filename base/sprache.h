@@ -2,7 +2,7 @@
 // A text in the four languages, picked by the language code.
 #include <string_view>
 
-namespace fluvan {
+namespace fluvan::base {
 
 struct Texte {
     std::string_view D, GB, F, E;
@@ -18,4 +18,4 @@ struct Texte {
 
 inline constexpr std::string_view CRLF = "\r\n";
 
-}  // namespace fluvan
+}  // namespace fluvan::base

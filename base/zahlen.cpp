@@ -1,4 +1,4 @@
-#include "engine/zahlen.h"
+#include "base/zahlen.h"
 
 #include <bit>
 #include <charconv>
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <limits>
 
-namespace fluvan {
+namespace fluvan::base {
 
 double pruefe(double ergebnis) {
     if (!std::isfinite(ergebnis)) throw Rechenfehler("Gleitkommafehler");
@@ -174,4 +174,4 @@ std::string zahlText(float wert, std::string_view dezimaltrenner) {
     return text;
 }
 
-}  // namespace fluvan
+}  // namespace fluvan::base

@@ -1,4 +1,4 @@
-#include "engine/zahlen.h"
+#include "base/zahlen.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <limits>
 #include <string>
 
-namespace fluvan {
+namespace fluvan::base {
 namespace {
 
 struct RundungsFall {
@@ -149,9 +149,9 @@ TEST(ZahlText, SiebenStellenOhneNachnullenMitRegionalemTrenner) {
 }
 
 }  // namespace
-}  // namespace fluvan
+}  // namespace fluvan::base
 
-namespace fluvan {
+namespace fluvan::base {
 namespace {
 
 // Against an independent reference: the exact decimal expansion of the float
@@ -179,4 +179,4 @@ TEST(Runden, StimmtMitExakterDezimalrundungUeberein) {
 }
 
 }  // namespace
-}  // namespace fluvan
+}  // namespace fluvan::base

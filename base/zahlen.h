@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace fluvan {
+namespace fluvan::base {
 
 // A calculation that cannot go on: a floating-point fault (invalid operation,
 // division by zero, overflow, a value beyond the 32-bit range at a store) or a
@@ -41,4 +41,4 @@ double leseNennweite(std::string_view text, std::string_view dezimaltrenner);
 // "1.234568E+07" for large and small values.
 std::string zahlText(float wert, std::string_view dezimaltrenner);
 
-}  // namespace fluvan
+}  // namespace fluvan::base

@@ -2,7 +2,7 @@
 // What the calculation chain needs of the windows and the platform.
 #include <string>
 
-namespace fluvan {
+namespace fluvan::base {
 
 enum class MeldungsStil { Kritisch = 16, Frage = 32, Ausruf = 48 };
 
@@ -42,4 +42,4 @@ public:
     virtual void zeigeBild1() = 0;
 };
 
-}  // namespace fluvan
+}  // namespace fluvan::base

@@ -1,10 +1,10 @@
-#include "engine/variable.h"
+#include "base/variable.h"
 
-namespace fluvan {
+namespace fluvan::base {
 
 Variable& Variable::instanz() {
     static Variable variable;
     return variable;
 }
 
-}  // namespace fluvan
+}  // namespace fluvan::base
