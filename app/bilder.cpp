@@ -128,7 +128,7 @@ QPixmap Logo(QSize groesse) {
     }
 
     // The word mark.
-    QFont schrift = plattform::schrift("Arial", 10, true);
+    QFont schrift = platform::schrift("Arial", 10, true);
     schrift.setPixelSize(static_cast<int>(h * 0.5));
     maler.setFont(schrift);
     maler.setPen(Wasserblau);

@@ -14,7 +14,7 @@
 
 namespace fluvan {
 
-using namespace plattform;
+using namespace platform;
 
 namespace {
 

@@ -15,7 +15,7 @@
 
 namespace fluvan {
 
-using namespace plattform;
+using namespace platform;
 
 // The load: each list filled and its default selected before the next one.
 // Filling selects nothing by itself, so each handler runs once, for the default.

@@ -8,7 +8,7 @@
 
 namespace fluvan {
 
-using namespace plattform;
+using namespace platform;
 
 namespace {
 

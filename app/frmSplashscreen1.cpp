@@ -10,7 +10,7 @@
 
 namespace fluvan {
 
-using namespace plattform;
+using namespace platform;
 
 namespace {
 

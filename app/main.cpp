@@ -6,6 +6,6 @@
 
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
-    fluvan::plattform::zeigeFenster<fluvan::frmSplashscreen>();
+    fluvan::platform::zeigeFenster<fluvan::frmSplashscreen>();
     return anwendung.exec();
 }

@@ -7,7 +7,7 @@
 
 namespace fluvan {
 
-using namespace plattform;
+using namespace platform;
 
 Startbild::Startbild(const Startbildlage& lage) : QWidget(nullptr, Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Fluvan II"));

@@ -11,13 +11,13 @@
 namespace fluvan {
 
 struct Startbildlage {
-    plattform::Twips Shape1, Label4, Label7, Label1, Label5, Label3, Label6;
+    platform::Twips Shape1, Label4, Label7, Label1, Label5, Label3, Label6;
 };
 
 class Startbild : public QWidget {
 public:
     QLabel* Image1;
-    plattform::Rechteck* Shape1;
+    platform::Rechteck* Shape1;
     QLabel* Label4;
     QLabel* Label7;
     QLabel* Label1;

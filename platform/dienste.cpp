@@ -2,7 +2,7 @@
 
 #include "platform/qt_meldungen.h"
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 namespace {
 
 // The result sheet is not built yet: a finished calculation shows nothing.
@@ -22,4 +22,4 @@ Dienste& dienste() {
     return dienste;
 }
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

@@ -3,7 +3,7 @@
 #include "base/ports.h"
 #include "platform/programmende.h"
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 struct Dienste {
     base::Meldungen* meldungen;
@@ -15,4 +15,4 @@ struct Dienste {
 // The program's services; a test replaces entries and puts them back.
 Dienste& dienste();
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

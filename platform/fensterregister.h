@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 template <class Fenster>
 QPointer<Fenster>& fensterZeiger() {
@@ -41,4 +41,4 @@ void schliesseFenster() {
     if (Fenster* fenster = offenesFenster<Fenster>()) fenster->close();
 }
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

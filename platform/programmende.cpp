@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 void QtProgrammende::beenden() {
     // Hiding sends no close event, so no window runs code of its own.
@@ -11,4 +11,4 @@ void QtProgrammende::beenden() {
     QCoreApplication::exit(0);
 }
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

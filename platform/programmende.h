@@ -1,7 +1,7 @@
 #pragma once
 // Ending the program at once: no question, no closing event, nothing saved.
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 class Programmende {
 public:
@@ -15,4 +15,4 @@ public:
     void beenden() override;
 };
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <QMessageBox>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 void QtMeldungen::MsgBox(const std::string& prompt, base::MeldungsStil stil) {
     QMessageBox::Icon symbol = QMessageBox::Information;
@@ -24,4 +24,4 @@ std::string QtRegionaleinstellungen::Dezimaltrennzeichen() const {
     return QLocale::system().decimalPoint().toStdString();
 }
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

@@ -2,7 +2,7 @@
 // The message box and the regional settings of the platform, on Qt.
 #include "base/ports.h"
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 // A modal box titled "Fluvan II" with one OK button and the icon of its style.
 class QtMeldungen : public base::Meldungen {
@@ -16,4 +16,4 @@ public:
     std::string Dezimaltrennzeichen() const override;
 };
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

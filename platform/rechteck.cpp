@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 Rechteck::Rechteck(QWidget* eltern, int rahmenbreite, QColor farbe)
     : QWidget(eltern), rahmenbreite(rahmenbreite), farbe(farbe) {
@@ -21,4 +21,4 @@ void Rechteck::paintEvent(QPaintEvent*) {
     maler.drawRect(r.width() - rahmenbreite, 0, rahmenbreite, r.height());
 }
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

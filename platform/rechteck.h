@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QWidget>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 class Rechteck : public QWidget {
 public:
@@ -17,4 +17,4 @@ private:
     QColor farbe;
 };
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

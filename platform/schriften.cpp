@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 namespace {
 
 struct Ersatz {
@@ -32,4 +32,4 @@ QFont schrift(std::string_view entwurfsname, double punkte, bool fett) {
     return font;
 }
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

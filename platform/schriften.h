@@ -5,7 +5,7 @@
 #include <QFont>
 #include <string_view>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 // The family that is used for a designed family name (unknown names unchanged).
 QString schriftfamilie(std::string_view entwurfsname);
@@ -13,4 +13,4 @@ QString schriftfamilie(std::string_view entwurfsname);
 // A font of the designed family, size in points (fractions allowed) and weight.
 QFont schrift(std::string_view entwurfsname, double punkte, bool fett = false);
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

@@ -2,7 +2,7 @@
 
 #include <QPalette>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 QLabel* beschriftung(QWidget* eltern, const char* name, std::string_view text, const QFont& schrift,
                      Qt::Alignment ausrichtung) {
@@ -33,4 +33,4 @@ void hintergrund(QWidget* steuerelement, const QColor& farbe) {
     steuerelement->setAutoFillBackground(true);
 }
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

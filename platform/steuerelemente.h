@@ -4,7 +4,7 @@
 #include <QString>
 #include <string_view>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 inline QString qtext(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -30,4 +30,4 @@ void passeInKasten(QLabel* label);
 // Paints a control's background in a fixed colour.
 void hintergrund(QWidget* steuerelement, const QColor& farbe);
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

@@ -3,7 +3,7 @@
 // desktop scheme, so that every window looks the same on every desktop.
 #include <QColor>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 struct Systemfarbe {
     int rot, gruen, blau;
@@ -16,4 +16,4 @@ inline constexpr Systemfarbe InaktiverRahmen{244, 247, 252};
 inline constexpr Systemfarbe Fensterhintergrund{255, 255, 255};
 inline constexpr Systemfarbe Fenstertext{0, 0, 0};
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

@@ -4,7 +4,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 std::optional<int> KeyAscii(const QKeyEvent& taste) {
     const int key = taste.key();
@@ -69,4 +69,4 @@ bool Tastenfilter::eingabemethode(QObject* ziel, const QInputMethodEvent& eingab
     return true;
 }
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

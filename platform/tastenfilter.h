@@ -10,7 +10,7 @@
 class QInputMethodEvent;
 class QKeyEvent;
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 // The character code of a key press, or none for keys that type no character.
 // Ctrl with a letter gives its control code (Ctrl+V is 22), Enter 13, Escape 27.
@@ -31,4 +31,4 @@ private:
     bool ersatzUnterwegs = false;
 };
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

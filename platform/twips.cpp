@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <QWidget>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 void platziere(QWidget* steuerelement, int links, int oben, int breite, int hoehe) {
     steuerelement->setGeometry(pixel(links), pixel(oben), pixel(breite), pixel(hoehe));
@@ -26,4 +26,4 @@ void zentriere(QWidget* fenster) {
     fenster->move(lage.topLeft());
 }
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

@@ -3,7 +3,7 @@
 // (the platform's device-independent pixels) 15 twips are one pixel.
 class QWidget;
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 
 inline constexpr int TwipsProZoll = 1440;
 inline constexpr int PixelProZoll = 96;
@@ -28,4 +28,4 @@ void festeInnengroesse(QWidget* fenster, int breite, int hoehe);
 // Centres a top-level window on the screen it will appear on.
 void zentriere(QWidget* fenster);
 
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

@@ -27,7 +27,7 @@ QString qText(std::string_view text) {
 
 QColor qFarbe(Farbe f) { return QColor(f.rot, f.gruen, f.blau); }
 
-QFont qSchrift(const Schrift& s) { return plattform::schrift(s.name, s.punkt, s.fett); }
+QFont qSchrift(const Schrift& s) { return platform::schrift(s.name, s.punkt, s.fett); }
 
 QString zellname(const Blattzelle& z) { return qText(z.bereich.substr(0, z.bereich.find(':'))); }
 
@@ -107,7 +107,7 @@ void zeichneAbsatz(QPainter& maler, const QRectF& feld, const Absatz& a, Qt::Ali
 }  // namespace
 
 Arbeitsblatt::Arbeitsblatt(QWidget* parent)
-    : QWidget(parent), dezimaltrenner_(plattform::QtRegionaleinstellungen{}.Dezimaltrennzeichen()) {
+    : QWidget(parent), dezimaltrenner_(platform::QtRegionaleinstellungen{}.Dezimaltrennzeichen()) {
     setFixedSize(rechteck({0, 1, static_cast<int>(spaltenbreiten.size()) - 1, zeilen}).size());
     for (const Blattzelle& zelle : tabelle1) {
         if (zelle.art != Zellart::Eingabe) continue;
@@ -157,10 +157,10 @@ void Arbeitsblatt::neuBerechnen() {
 }
 
 QRect Arbeitsblatt::rechteck(const Bereich& b) const {
-    const int x1 = plattform::pixel(spaltenAnfang(b.spalte1));
-    const int x2 = plattform::pixel(spaltenAnfang(b.spalte2 + 1));
-    const int y1 = plattform::pixel(zeilenAnfang(b.zeile1));
-    const int y2 = plattform::pixel(zeilenAnfang(b.zeile2 + 1));
+    const int x1 = platform::pixel(spaltenAnfang(b.spalte1));
+    const int x2 = platform::pixel(spaltenAnfang(b.spalte2 + 1));
+    const int y1 = platform::pixel(zeilenAnfang(b.zeile1));
+    const int y2 = platform::pixel(zeilenAnfang(b.zeile2 + 1));
     return QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1));
 }
 
@@ -172,7 +172,7 @@ int Arbeitsblatt::rechterRandFrei(const Bereich& b) const {
         const Bereich a = bereich(andere.bereich);
         if (a.zeile1 <= b.zeile1 && b.zeile1 <= a.zeile2 && a.spalte1 > b.spalte2) naechste = std::min(naechste, a.spalte1);
     }
-    return plattform::pixel(spaltenAnfang(naechste));
+    return platform::pixel(spaltenAnfang(naechste));
 }
 
 void Arbeitsblatt::zeichneZelle(QPainter& maler, const Blattzelle& zelle) const {

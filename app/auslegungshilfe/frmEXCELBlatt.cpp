@@ -13,8 +13,8 @@ namespace {
 constexpr int fensterBreite = 14724;
 constexpr int fensterHoehe = 10332;
 
-constexpr plattform::Twips platzOLE1{336, 96, 14232, 9276};
-constexpr plattform::Twips platzCommand1{12720, 9480, 1812, 612};
+constexpr platform::Twips platzOLE1{336, 96, 14232, 9276};
+constexpr platform::Twips platzCommand1{12720, 9480, 1812, 612};
 }  // namespace
 
 frmEXCELBlatt::frmEXCELBlatt() {
@@ -25,20 +25,20 @@ frmEXCELBlatt::frmEXCELBlatt() {
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    plattform::festeInnengroesse(this, fensterBreite, fensterHoehe);
+    platform::festeInnengroesse(this, fensterBreite, fensterHoehe);
 
     // Created in the focus order: the button first, the sheet second.
     Command1 = new QPushButton(QStringLiteral("Ende"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setFont(plattform::schrift("MS Sans Serif", 8, false));
-    plattform::platziere(Command1, platzCommand1);
+    Command1->setFont(platform::schrift("MS Sans Serif", 8, false));
+    platform::platziere(Command1, platzCommand1);
     connect(Command1, &QPushButton::clicked, this, &frmEXCELBlatt::Command1_Click);
 
     OLE1 = new auslegung::Arbeitsblatt(this);
     OLE1->setObjectName(QStringLiteral("OLE1"));
-    OLE1->move(plattform::pixel(platzOLE1.links), plattform::pixel(platzOLE1.oben));
+    OLE1->move(platform::pixel(platzOLE1.links), platform::pixel(platzOLE1.oben));
 
-    plattform::zentriere(this);
+    platform::zentriere(this);
     Form_Load();
 }
 

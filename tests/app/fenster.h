@@ -21,7 +21,7 @@ inline void PrintTo(const Meldung& meldung, std::ostream* aus) {
     *aus << '"' << meldung.prompt << "\" " << static_cast<int>(meldung.stil);
 }
 
-class ZaehlendesEnde : public plattform::Programmende {
+class ZaehlendesEnde : public platform::Programmende {
 public:
     void beenden() override { ++beendet; }
     int beendet = 0;
@@ -38,16 +38,16 @@ protected:
         region.trenner = ",";
         ende.beendet = 0;
         anzeige.gezeigt = 0;
-        gesichert = plattform::dienste();
-        plattform::dienste() = {&meldungen, &region, &ende, &anzeige};
+        gesichert = platform::dienste();
+        platform::dienste() = {&meldungen, &region, &ende, &anzeige};
     }
 
     void TearDown() override {
-        delete plattform::fensterZeiger<frmHauptForm>().data();
-        delete plattform::fensterZeiger<frmSplashscreen>().data();
-        delete plattform::fensterZeiger<frmSplashscreen1>().data();
+        delete platform::fensterZeiger<frmHauptForm>().data();
+        delete platform::fensterZeiger<frmSplashscreen>().data();
+        delete platform::fensterZeiger<frmSplashscreen1>().data();
         loescheGeschlosseneFenster();
-        plattform::dienste() = gesichert;
+        platform::dienste() = gesichert;
         base::Variable::instanz() = base::Variable{};
     }
 
@@ -60,7 +60,7 @@ protected:
     // The main form as a language button opens it.
     frmHauptForm* hauptform(const char* sprache) {
         base::Variable::instanz().Sprache = sprache;
-        return plattform::zeigeFenster<frmHauptForm>();
+        return platform::zeigeFenster<frmHauptForm>();
     }
 
     base::Variable& v() { return base::Variable::instanz(); }
@@ -71,7 +71,7 @@ protected:
     ZaehlendeAnzeige anzeige;
 
 private:
-    plattform::Dienste gesichert{};
+    platform::Dienste gesichert{};
 };
 
 }  // namespace fluvan::test

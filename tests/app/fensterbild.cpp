@@ -11,7 +11,7 @@
 
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
-    auto* start = fluvan::plattform::zeigeFenster<fluvan::frmSplashscreen>();
+    auto* start = fluvan::platform::zeigeFenster<fluvan::frmSplashscreen>();
     const QString sprache = argc > 1 ? QString::fromLatin1(argv[1]) : QString();
     QTimer::singleShot(500, start, [start, sprache] {
         QPushButton* knopf = sprache == "D"    ? start->cmdDeutsch
@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     });
     if (argc > 2 && QString::fromLatin1(argv[2]) == "info") {
         QTimer::singleShot(1000, [] {
-            if (auto* form = fluvan::plattform::offenesFenster<fluvan::frmHauptForm>()) form->mnuInfo->trigger();
+            if (auto* form = fluvan::platform::offenesFenster<fluvan::frmHauptForm>()) form->mnuInfo->trigger();
         });
     }
     return anwendung.exec();

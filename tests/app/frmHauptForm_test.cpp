@@ -89,7 +89,7 @@ TEST_F(Hauptform, RahmenUndInnengroesseJeSprache) {
 // The colours as the window is drawn: a corner of each control away from its
 // text or indicator.
 TEST_F(Hauptform, HintergrundfarbenImGezeichnetenFenster) {
-    using namespace plattform;
+    using namespace platform;
     frmHauptForm* form = hauptform("D");
     const QImage bild = form->grab().toImage();
     const std::vector<std::pair<QWidget*, Systemfarbe>> faelle{
@@ -218,11 +218,11 @@ TEST_F(Hauptform, LeitfaehigkeitUndAuslegungshilfeLassenDieHauptformOffen) {
     frmHauptForm* form = hauptform("D");
     form->mnuLeitfaehigkeit->trigger();
     form->mnuEXCEL->trigger();
-    frmEXCELBlatt* hilfe = plattform::offenesFenster<frmEXCELBlatt>();
+    frmEXCELBlatt* hilfe = platform::offenesFenster<frmEXCELBlatt>();
     ASSERT_NE(hilfe, nullptr) << "the design-aid entry opens the design aid";
     EXPECT_TRUE(hilfe->isVisible());
     EXPECT_EQ(hilfe->parentWidget(), nullptr) << "beside the main form, without an owner";
-    EXPECT_EQ(plattform::offenesFenster<frmHauptForm>(), form);
+    EXPECT_EQ(platform::offenesFenster<frmHauptForm>(), form);
     EXPECT_EQ(ende.beendet, 0);
     hilfe->close();
 }
@@ -320,7 +320,7 @@ TEST_F(Hauptform, ZeigenLaedtNurBeimErstellen) {
     frmHauptForm* form = hauptform("D");
     form->cboMIDDaten->setCurrentIndex(0);
     form->txtDichte->setText("998");
-    EXPECT_EQ(plattform::zeigeFenster<frmHauptForm>(), form);
+    EXPECT_EQ(platform::zeigeFenster<frmHauptForm>(), form);
     EXPECT_EQ(form->cboMIDDaten->count(), 47);
     EXPECT_EQ(v().Geraetetyp, "Brisal 11");
     EXPECT_EQ(form->txtDichte->text(), "998");
@@ -331,11 +331,11 @@ TEST_F(Hauptform, SchliessenZerstoertUndDasNaechsteZeigenErstelltNeu) {
     QPointer<frmHauptForm> alt = form;
     form->cboMIDDaten->setCurrentIndex(0);
     form->close();
-    frmHauptForm* neu = plattform::zeigeFenster<frmHauptForm>();
+    frmHauptForm* neu = platform::zeigeFenster<frmHauptForm>();
     loescheGeschlosseneFenster();
     EXPECT_TRUE(alt.isNull());
-    ASSERT_NE(plattform::offenesFenster<frmHauptForm>(), nullptr);
-    EXPECT_EQ(plattform::offenesFenster<frmHauptForm>(), neu);
+    ASSERT_NE(platform::offenesFenster<frmHauptForm>(), nullptr);
+    EXPECT_EQ(platform::offenesFenster<frmHauptForm>(), neu);
     EXPECT_EQ(neu->cboMIDDaten->currentText(), "Veltrum 220");
     EXPECT_EQ(v().Geraetetyp, "Veltrum 220");
 }

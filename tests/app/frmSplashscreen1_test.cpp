@@ -14,8 +14,8 @@ TEST_F(Infobild, InfoSchliesstDieHauptformUndZeigtDasInfobild) {
     frmHauptForm* form = hauptform("GB");
     form->mnuInfo->trigger();
     loescheGeschlosseneFenster();
-    EXPECT_EQ(plattform::fensterZeiger<frmHauptForm>().data(), nullptr);
-    frmSplashscreen1* info = plattform::offenesFenster<frmSplashscreen1>();
+    EXPECT_EQ(platform::fensterZeiger<frmHauptForm>().data(), nullptr);
+    frmSplashscreen1* info = platform::offenesFenster<frmSplashscreen1>();
     ASSERT_NE(info, nullptr);
     EXPECT_TRUE(info->Timer1->isActive());
     EXPECT_EQ(info->Timer1->interval(), 2000);
@@ -35,11 +35,11 @@ TEST_F(Infobild, NachDemTimerKommtDieHauptformFrischZurueck) {
     form->mnuInfo->trigger();
     loescheGeschlosseneFenster();
 
-    plattform::offenesFenster<frmSplashscreen1>()->Timer1_Timer();
+    platform::offenesFenster<frmSplashscreen1>()->Timer1_Timer();
     loescheGeschlosseneFenster();
 
-    EXPECT_EQ(plattform::fensterZeiger<frmSplashscreen1>().data(), nullptr);
-    form = plattform::offenesFenster<frmHauptForm>();
+    EXPECT_EQ(platform::fensterZeiger<frmSplashscreen1>().data(), nullptr);
+    form = platform::offenesFenster<frmHauptForm>();
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->cboMIDDaten->currentText(), "Veltrum 220");
     EXPECT_EQ(form->cboEinheiten->currentText(), "m3");
@@ -62,7 +62,7 @@ TEST_F(Infobild, NachDemTimerKommtDieHauptformFrischZurueck) {
 TEST_F(Infobild, NurDerTimerSchliesstDasInfobild) {
     hauptform("D")->mnuInfo->trigger();
     loescheGeschlosseneFenster();
-    QPointer<frmSplashscreen1> info = plattform::offenesFenster<frmSplashscreen1>();
+    QPointer<frmSplashscreen1> info = platform::offenesFenster<frmSplashscreen1>();
     ASSERT_FALSE(info.isNull());
     EXPECT_FALSE(info->close());
     QTest::keyClick(info, Qt::Key_Escape);
@@ -70,24 +70,24 @@ TEST_F(Infobild, NurDerTimerSchliesstDasInfobild) {
     QTest::mouseClick(info, Qt::LeftButton);
     loescheGeschlosseneFenster();
     ASSERT_FALSE(info.isNull());
-    EXPECT_EQ(plattform::offenesFenster<frmSplashscreen1>(), info);
+    EXPECT_EQ(platform::offenesFenster<frmSplashscreen1>(), info);
     EXPECT_TRUE(info->Timer1->isActive());
 
     info->Timer1_Timer();
     loescheGeschlosseneFenster();
-    EXPECT_EQ(plattform::fensterZeiger<frmSplashscreen1>().data(), nullptr);
-    EXPECT_NE(plattform::offenesFenster<frmHauptForm>(), nullptr);
+    EXPECT_EQ(platform::fensterZeiger<frmSplashscreen1>().data(), nullptr);
+    EXPECT_NE(platform::offenesFenster<frmHauptForm>(), nullptr);
 }
 
 TEST_F(Infobild, EineOffeneHauptformKommtNurNachVorn) {
     hauptform("D")->mnuInfo->trigger();
     loescheGeschlosseneFenster();
     // Another window brought the main form back meanwhile.
-    frmHauptForm* form = plattform::zeigeFenster<frmHauptForm>();
+    frmHauptForm* form = platform::zeigeFenster<frmHauptForm>();
     form->txtVolumen->setText("12");
-    plattform::offenesFenster<frmSplashscreen1>()->Timer1_Timer();
+    platform::offenesFenster<frmSplashscreen1>()->Timer1_Timer();
     loescheGeschlosseneFenster();
-    EXPECT_EQ(plattform::offenesFenster<frmHauptForm>(), form);
+    EXPECT_EQ(platform::offenesFenster<frmHauptForm>(), form);
     EXPECT_EQ(form->txtVolumen->text(), "12");
 }
 
@@ -102,12 +102,12 @@ TEST_F(Infobild, InfoBeendetDasProgrammNicht) {
     const auto verbindung = QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [&] { ++letztesFensterZu; });
     QTimer::singleShot(0, [&] {
         uhr.start();
-        plattform::offenesFenster<frmHauptForm>()->mnuInfo->trigger();
+        platform::offenesFenster<frmHauptForm>()->mnuInfo->trigger();
     });
     QTimer pruefer;
     pruefer.setInterval(20);
     QObject::connect(&pruefer, &QTimer::timeout, [&] {
-        if (zurueckNach < 0 && plattform::offenesFenster<frmHauptForm>() && uhr.isValid()) zurueckNach = uhr.elapsed();
+        if (zurueckNach < 0 && platform::offenesFenster<frmHauptForm>() && uhr.isValid()) zurueckNach = uhr.elapsed();
     });
     pruefer.start();
     QTimer::singleShot(2600, [&] {
@@ -121,7 +121,7 @@ TEST_F(Infobild, InfoBeendetDasProgrammNicht) {
     EXPECT_TRUE(nochDa) << "the event loop ended before the main form came back";
     EXPECT_GE(zurueckNach, 1900);
     EXPECT_LE(zurueckNach, 2500);
-    EXPECT_EQ(plattform::offenesFenster<frmSplashscreen1>(), nullptr);
+    EXPECT_EQ(platform::offenesFenster<frmSplashscreen1>(), nullptr);
 }
 
 }  // namespace

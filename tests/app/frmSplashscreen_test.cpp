@@ -22,13 +22,13 @@ TEST_F(Startbild, SprachknopfSpeichertDieSpracheUndOeffnetDieHauptform) {
                                     Sprachknopf{&frmSplashscreen::cmdSpan, "E", "Hora"}}) {
         SCOPED_TRACE(fall.code);
         neuerFall();
-        frmSplashscreen* start = plattform::zeigeFenster<frmSplashscreen>();
+        frmSplashscreen* start = platform::zeigeFenster<frmSplashscreen>();
         QTest::mouseClick(start->*fall.knopf, Qt::LeftButton);
         loescheGeschlosseneFenster();
 
         EXPECT_EQ(v().Sprache, fall.code);
-        EXPECT_EQ(plattform::fensterZeiger<frmSplashscreen>().data(), nullptr) << "the start screen is destroyed";
-        frmHauptForm* form = plattform::offenesFenster<frmHauptForm>();
+        EXPECT_EQ(platform::fensterZeiger<frmSplashscreen>().data(), nullptr) << "the start screen is destroyed";
+        frmHauptForm* form = platform::offenesFenster<frmHauptForm>();
         ASSERT_NE(form, nullptr);
         EXPECT_TRUE(form->isVisible());
         EXPECT_EQ(form->cboMIDDaten->currentText(), "Veltrum 220");
@@ -46,16 +46,16 @@ TEST_F(Startbild, SprachknopfSpeichertDieSpracheUndOeffnetDieHauptform) {
 }
 
 TEST_F(Startbild, LeertasteNachDemStartWaehltDeutsch) {
-    frmSplashscreen* start = plattform::zeigeFenster<frmSplashscreen>();
+    frmSplashscreen* start = platform::zeigeFenster<frmSplashscreen>();
     ASSERT_TRUE(QTest::qWaitForWindowActive(start));
     ASSERT_EQ(QApplication::focusWidget(), start->cmdDeutsch);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(v().Sprache, "D");
-    EXPECT_NE(plattform::offenesFenster<frmHauptForm>(), nullptr);
+    EXPECT_NE(platform::offenesFenster<frmHauptForm>(), nullptr);
 }
 
 TEST_F(Startbild, NurDieFlaggenNehmenDenFokusInDieserFolge) {
-    frmSplashscreen* start = plattform::zeigeFenster<frmSplashscreen>();
+    frmSplashscreen* start = platform::zeigeFenster<frmSplashscreen>();
     ASSERT_TRUE(QTest::qWaitForWindowActive(start));
     QStringList folge;
     for (int i = 0; i < 5; ++i) {
@@ -69,7 +69,7 @@ TEST_F(Startbild, NurDieFlaggenNehmenDenFokusInDieserFolge) {
 }
 
 TEST_F(Startbild, ZeigtDieTexteUnveraendertAlsKlartext) {
-    frmSplashscreen* start = plattform::zeigeFenster<frmSplashscreen>();
+    frmSplashscreen* start = platform::zeigeFenster<frmSplashscreen>();
     EXPECT_EQ(start->Label4->text(), "Fluvan");
     EXPECT_EQ(start->Label7->text(), "II");
     EXPECT_EQ(start->Label1->text(),
@@ -94,7 +94,7 @@ TEST_F(Startbild, ProduktnameSchwarzUndGrauAufJedemDesktop) {
     dunkel.setColor(QPalette::WindowText, Qt::white);
     QApplication::setPalette(dunkel);
     for (fluvan::Startbild* bild : std::initializer_list<fluvan::Startbild*>{
-             plattform::zeigeFenster<frmSplashscreen>(), plattform::zeigeFenster<frmSplashscreen1>()}) {
+             platform::zeigeFenster<frmSplashscreen>(), platform::zeigeFenster<frmSplashscreen1>()}) {
         SCOPED_TRACE(bild->objectName().toStdString());
         EXPECT_EQ(bild->Label4->palette().color(QPalette::WindowText), QColor(Qt::black));
         EXPECT_EQ(bild->Label7->palette().color(QPalette::WindowText), QColor(128, 128, 128));

@@ -14,12 +14,12 @@ namespace {
 
 // Shown means: on the screen and painted once.
 void zeigeStartbild() {
-    auto* start = fluvan::plattform::zeigeFenster<fluvan::frmSplashscreen>();
+    auto* start = fluvan::platform::zeigeFenster<fluvan::frmSplashscreen>();
     if (!QTest::qWaitForWindowExposed(start)) std::fprintf(stderr, "start screen not exposed\n");
     QCoreApplication::processEvents();
 }
 
-void schliesseStartbild() { delete fluvan::plattform::offenesFenster<fluvan::frmSplashscreen>(); }
+void schliesseStartbild() { delete fluvan::platform::offenesFenster<fluvan::frmSplashscreen>(); }
 
 void BM_StartbildZeigen(benchmark::State& state) {
     for (auto _ : state) {

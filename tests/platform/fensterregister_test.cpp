@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <gtest/gtest.h>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 namespace {
 
 // A window that counts its loads.
@@ -34,4 +34,4 @@ TEST(Fensterregister, EinFensterJeRolle) {
 }
 
 }  // namespace
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 namespace {
 
 class Fenster : public QWidget {
@@ -39,4 +39,4 @@ TEST(QtProgrammende, BeendetSofortOhneSchliessereignis) {
 }
 
 }  // namespace
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

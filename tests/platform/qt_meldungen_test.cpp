@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 namespace {
 
 struct Gesehen {
@@ -50,4 +50,4 @@ TEST(QtMeldungen, TitelOkUndDasSymbolDesStils) {
 }
 
 }  // namespace
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

@@ -3,7 +3,7 @@
 #include <QFontInfo>
 #include <gtest/gtest.h>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 namespace {
 
 // The substitutes are installed and really used, at the designed size and weight.
@@ -27,4 +27,4 @@ TEST(Schriften, ErsatzschriftenSindDaUndWerdenGenommen) {
 }
 
 }  // namespace
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 namespace {
 
 TEST(KeyAscii, ZeichenUndSteuercodes) {
@@ -28,4 +28,4 @@ TEST(KeyAscii, ZeichenUndSteuercodes) {
 }
 
 }  // namespace
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

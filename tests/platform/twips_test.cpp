@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-namespace fluvan::plattform {
+namespace fluvan::platform {
 namespace {
 
 TEST(Twips, FuenfzehnTwipsSindEinPixel) {
@@ -34,4 +34,4 @@ TEST(Twips, FesteInnengroesse) {
 }
 
 }  // namespace
-}  // namespace fluvan::plattform
+}  // namespace fluvan::platform

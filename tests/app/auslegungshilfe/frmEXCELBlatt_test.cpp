@@ -13,8 +13,8 @@
 namespace fluvan {
 namespace {
 
-using plattform::offenesFenster;
-using plattform::zeigeFenster;
+using platform::offenesFenster;
+using platform::zeigeFenster;
 
 void loescheGeschlossene() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -22,7 +22,7 @@ class Auslegungshilfe : public ::testing::Test {
 protected:
     void SetUp() override { fenster = zeigeFenster<frmEXCELBlatt>(); }
     void TearDown() override {
-        plattform::schliesseFenster<frmEXCELBlatt>();
+        platform::schliesseFenster<frmEXCELBlatt>();
         loescheGeschlossene();
     }
 
