@@ -7,7 +7,7 @@
 
 #include "platform/schriften.h"
 
-namespace fluvan::bilder {
+namespace fluvan::app::bilder {
 namespace {
 
 constexpr QColor Wasserblau{0, 84, 150};
@@ -143,4 +143,4 @@ QPixmap Logo(QSize groesse) {
     return bild;
 }
 
-}  // namespace fluvan::bilder
+}  // namespace fluvan::app::bilder

@@ -3,7 +3,7 @@
 // info screens, the four flags and the main form's logo.
 #include <QPixmap>
 
-namespace fluvan::bilder {
+namespace fluvan::app::bilder {
 
 enum class Land { Deutschland, Grossbritannien, Frankreich, Spanien };
 
@@ -16,4 +16,4 @@ QPixmap Flagge(Land land);
 // The logo at the size of its box.
 QPixmap Logo(QSize groesse);
 
-}  // namespace fluvan::bilder
+}  // namespace fluvan::app::bilder

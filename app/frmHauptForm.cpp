@@ -12,7 +12,7 @@
 #include "platform/tastenfilter.h"
 #include "platform/twips.h"
 
-namespace fluvan {
+namespace fluvan::app {
 
 using namespace platform;
 
@@ -269,4 +269,4 @@ void frmHauptForm::verbinde() {
     connect(cmdFehlerkurve, &QPushButton::clicked, this, &frmHauptForm::cmdFehlerkurve_Click);
 }
 
-}  // namespace fluvan
+}  // namespace fluvan::app

@@ -14,7 +14,7 @@
 #include "app/hauptform_texte.h"
 #include "base/ports.h"
 
-namespace fluvan {
+namespace fluvan::app {
 
 class frmHauptForm : public QMainWindow {
     Q_OBJECT
@@ -126,4 +126,4 @@ private:
     Eingabefelder felder{*this};
 };
 
-}  // namespace fluvan
+}  // namespace fluvan::app

@@ -4,7 +4,7 @@
 
 #include "app/auslegungshilfe/frmEXCELBlatt.h"
 #include "app/frmSplashscreen1.h"
-#include "app/listen.h"
+#include "catalogue/listen.h"
 #include "app/zahlenfilter.h"
 #include "engine/rechenlauf.h"
 #include "base/variable.h"
@@ -13,9 +13,10 @@
 #include "platform/steuerelemente.h"
 
 
-namespace fluvan {
+namespace fluvan::app {
 
 using namespace platform;
+using namespace catalogue;
 
 // The load: each list filled and its default selected before the next one.
 // Filling selects nothing by itself, so each handler runs once, for the default.
@@ -94,7 +95,7 @@ void frmHauptForm::cmdEnde_Click() { dienste().ende->beenden(); }
 
 void frmHauptForm::cmdFehlerkurve_Click() {
     Dienste& d = dienste();
-    Rechenlauf lauf(base::Variable::instanz(), *d.meldungen, *d.region, felder, *d.ergebnis);
+    engine::Rechenlauf lauf(base::Variable::instanz(), *d.meldungen, *d.region, felder, *d.ergebnis);
     lauf.cmdFehlerkurve_Click();
 }
 
@@ -110,4 +111,4 @@ base::Flanschart frmHauptForm::Eingabefelder::gewaehlteFlanschart() const {
     return base::Flanschart::EigeneLaenge;
 }
 
-}  // namespace fluvan
+}  // namespace fluvan::app

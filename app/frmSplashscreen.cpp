@@ -6,7 +6,7 @@
 #include "platform/fensterregister.h"
 #include "platform/steuerelemente.h"
 
-namespace fluvan {
+namespace fluvan::app {
 
 using namespace platform;
 
@@ -63,4 +63,4 @@ void frmSplashscreen::Sprachwahl(std::string_view sprache) {
     close();
 }
 
-}  // namespace fluvan
+}  // namespace fluvan::app

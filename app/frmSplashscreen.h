@@ -5,7 +5,7 @@
 
 #include "app/startbild.h"
 
-namespace fluvan {
+namespace fluvan::app {
 
 class frmSplashscreen : public Startbild {
     Q_OBJECT
@@ -27,4 +27,4 @@ private:
     void Sprachwahl(std::string_view sprache);
 };
 
-}  // namespace fluvan
+}  // namespace fluvan::app

@@ -8,7 +8,7 @@
 #include "platform/schriften.h"
 #include "platform/steuerelemente.h"
 
-namespace fluvan {
+namespace fluvan::app {
 
 using namespace platform;
 
@@ -61,4 +61,4 @@ void frmSplashscreen1::closeEvent(QCloseEvent* ereignis) {
         ereignis->ignore();
 }
 
-}  // namespace fluvan
+}  // namespace fluvan::app

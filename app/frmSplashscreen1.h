@@ -5,7 +5,7 @@
 
 #include "app/startbild.h"
 
-namespace fluvan {
+namespace fluvan::app {
 
 class frmSplashscreen1 : public Startbild {
     Q_OBJECT
@@ -27,4 +27,4 @@ private:
     bool abgelaufen = false;
 };
 
-}  // namespace fluvan
+}  // namespace fluvan::app

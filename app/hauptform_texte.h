@@ -4,8 +4,9 @@
 #include <string_view>
 
 #include "base/sprache.h"
+#include "catalogue/modelle.h"
 
-namespace fluvan::hauptform {
+namespace fluvan::app::hauptform {
 
 inline constexpr std::string_view Fenstertitel = "Fluvan II";
 
@@ -38,7 +39,8 @@ inline constexpr base::Texte mnuEXCEL{"&Auslegungshilfe", "&Dimensioning", "&Dim
 inline constexpr base::Texte mnuInfo{"&Info", "&Info", "&Info", "&Info"};
 inline constexpr base::Texte mnuEnde{"&Ende", "&End", "&Fin", "&Terminar"};
 
-// The type menu: each entry selects one model of the model list.
+// The type menu: each entry selects one model of the model list, named by its
+// list text; a text not in the model table does not compile.
 struct Typeintrag {
     std::string_view name;
     std::string_view caption;
@@ -46,15 +48,15 @@ struct Typeintrag {
 };
 
 inline constexpr std::array<Typeintrag, 5> TypmenueMID = {{
-    {"mnuMIDNeu", "Veltrum x10", 25},
-    {"mnuVeltrum20", "Veltrum x20", 38},
-    {"mnuVeltrum30", "Veltrum x30", 30},
-    {"mnuMIDalt", "TKD", 4},
-    {"mnuBrisal", "Brisal", 0},
+    {"mnuMIDNeu", "Veltrum x10", catalogue::listenindex("Veltrum 210")},
+    {"mnuVeltrum20", "Veltrum x20", catalogue::listenindex("Veltrum 220")},
+    {"mnuVeltrum30", "Veltrum x30", catalogue::listenindex("Veltrum 230")},
+    {"mnuMIDalt", "TKD", catalogue::listenindex("TKD 21")},
+    {"mnuBrisal", "Brisal", catalogue::listenindex("Brisal 11")},
 }};
 inline constexpr std::array<Typeintrag, 2> TypmenueUL = {{
-    {"mnuULneu", "RSN 90", 46},
-    {"mnuULalt", "RSN 70", 43},
+    {"mnuULneu", "RSN 90", catalogue::listenindex("RSN 90")},
+    {"mnuULalt", "RSN 70", catalogue::listenindex("RSN 70")},
 }};
 
-}  // namespace fluvan::hauptform
+}  // namespace fluvan::app::hauptform

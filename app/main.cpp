@@ -6,6 +6,6 @@
 
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
-    fluvan::platform::zeigeFenster<fluvan::frmSplashscreen>();
+    fluvan::platform::zeigeFenster<fluvan::app::frmSplashscreen>();
     return anwendung.exec();
 }

@@ -5,7 +5,7 @@
 #include "platform/schriften.h"
 #include "platform/steuerelemente.h"
 
-namespace fluvan {
+namespace fluvan::app {
 
 using namespace platform;
 
@@ -55,4 +55,4 @@ Startbild::Startbild(const Startbildlage& lage) : QWidget(nullptr, Qt::Frameless
     zentriere(this);
 }
 
-}  // namespace fluvan
+}  // namespace fluvan::app

@@ -8,7 +8,7 @@
 #include "platform/rechteck.h"
 #include "platform/twips.h"
 
-namespace fluvan {
+namespace fluvan::app {
 
 struct Startbildlage {
     platform::Twips Shape1, Label4, Label7, Label1, Label5, Label3, Label6;
@@ -29,4 +29,4 @@ protected:
     explicit Startbild(const Startbildlage& lage);
 };
 
-}  // namespace fluvan
+}  // namespace fluvan::app

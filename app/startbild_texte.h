@@ -2,7 +2,7 @@
 // The texts of the start and info screens, the same in every language.
 #include <string_view>
 
-namespace fluvan::startbild {
+namespace fluvan::app::startbild {
 
 inline constexpr std::string_view Produktname = "Fluvan";
 inline constexpr std::string_view Version = "II";
@@ -13,4 +13,4 @@ inline constexpr std::string_view UntertitelF = "Calculations pour débimètres 
 inline constexpr std::string_view UntertitelE =
     "Curva de exactitud para caudalimetros electromagnéticos y ultrasonicos ";
 
-}  // namespace fluvan::startbild
+}  // namespace fluvan::app::startbild

@@ -1,7 +1,7 @@
 #pragma once
 // The key filter of the numeric boxes, on the character code of one key.
 
-namespace fluvan {
+namespace fluvan::app {
 
 inline constexpr int KeyAsciiBackspace = 8;
 inline constexpr int KeyAsciiPunkt = 46;
@@ -16,4 +16,4 @@ constexpr int Zahlenfilter(int KeyAscii) {
     return 0;
 }
 
-}  // namespace fluvan
+}  // namespace fluvan::app

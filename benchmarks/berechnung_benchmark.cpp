@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "fakes.h"
+#include "fakes/fakes.h"
 
 namespace {
 
@@ -34,19 +34,19 @@ constexpr std::array<Modell, 47> Modelle = {{
     {"Veltrum 620", "250", "778"},     {"Veltrum 720", "65", "131"},
 }};
 
-void waehle(fluvan::test::Kette& k, const Modell& m) {
+void waehle(fluvan::fakes::Kette& k, const Modell& m) {
     k.v.Geraetetyp = m.text;
     k.v.Nennweite = m.nennweite;
     k.formular.volumen = m.endwert;
 }
 
 // A run that shows a box or no sheet measures something else.
-bool vollstaendig(const fluvan::test::Kette& k, int erwarteteAnzeigen) {
+bool vollstaendig(const fluvan::fakes::Kette& k, int erwarteteAnzeigen) {
     return k.meldungen.gezeigt.empty() && k.anzeige.gezeigt == erwarteteAnzeigen;
 }
 
 void AlleModelle(benchmark::State& state) {
-    fluvan::test::Kette k;
+    fluvan::fakes::Kette k;
     for (auto _ : state) {
         k.anzeige.gezeigt = 0;
         for (const Modell& m : Modelle) {
@@ -64,7 +64,7 @@ void AlleModelle(benchmark::State& state) {
 BENCHMARK(AlleModelle);
 
 void EinModell(benchmark::State& state, const Modell& m) {
-    fluvan::test::Kette k;
+    fluvan::fakes::Kette k;
     waehle(k, m);
     for (auto _ : state) {
         k.anzeige.gezeigt = 0;

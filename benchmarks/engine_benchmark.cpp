@@ -2,11 +2,11 @@
 // curve, pressure loss), and the number-to-text conversion.
 #include <benchmark/benchmark.h>
 
-#include "fakes.h"
+#include "fakes/fakes.h"
 
 namespace {
 
-using fluvan::test::Kette;
+using fluvan::fakes::Kette;
 
 void EineBerechnung(benchmark::State& state) {
     Kette k;

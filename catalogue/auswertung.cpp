@@ -4,7 +4,7 @@
 #include "base/sprache.h"
 #include "base/zahlen.h"
 
-namespace fluvan {
+namespace fluvan::catalogue {
 namespace {
 
 // Each comparison reads the size text anew.
@@ -50,4 +50,4 @@ std::string meldungstext(const Groessenregel& regel, Ablehnung ablehnung, std::s
     return {};
 }
 
-}  // namespace fluvan
+}  // namespace fluvan::catalogue

@@ -12,7 +12,10 @@
 #include "base/sprache.h"
 #include "parameters/satzname.h"
 
-namespace fluvan {
+namespace fluvan::catalogue {
+
+// A size rule hands an accepted size to a parameter set by its name.
+using parameters::Satzname;
 
 // A fixed-capacity sequence for constexpr rows; too many elements does not compile.
 template <class T, std::size_t N>
@@ -110,4 +113,4 @@ Ausgang auswerten(const Groessenregel& regel, std::string_view nennweite, std::s
 // Bereichsmeldung and Ausschlusszeile with CR LF.
 std::string meldungstext(const Groessenregel& regel, Ablehnung ablehnung, std::string_view sprache);
 
-}  // namespace fluvan
+}  // namespace fluvan::catalogue

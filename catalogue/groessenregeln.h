@@ -8,7 +8,7 @@
 #include "catalogue/regeln_tkd6x7x.h"
 #include "catalogue/regeln_veltrum_x10_x30.h"
 
-namespace fluvan {
+namespace fluvan::catalogue {
 
 namespace regeln {
 
@@ -58,4 +58,4 @@ constexpr const Groessenregel& regelFuer(Pruefname pruefung) {
     return *gefunden;
 }
 
-}  // namespace fluvan
+}  // namespace fluvan::catalogue

@@ -2,7 +2,7 @@
 // The names of the 47 size checks, one per meter model.
 #include "base/namensliste.h"
 
-namespace fluvan {
+namespace fluvan::catalogue {
 
 #define FLUVAN_GROESSENPRUEFUNGEN(X) \
     X(Brisal11) \
@@ -56,4 +56,4 @@ namespace fluvan {
 FLUVAN_BENANNTE_AUFZAEHLUNG(Pruefname, Pruefnamen, FLUVAN_GROESSENPRUEFUNGEN)
 static_assert(Pruefnamen.size() == 47);
 
-}  // namespace fluvan
+}  // namespace fluvan::catalogue

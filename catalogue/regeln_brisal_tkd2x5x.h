@@ -4,7 +4,7 @@
 
 #include "catalogue/groessenregel.h"
 
-namespace fluvan::regeln {
+namespace fluvan::catalogue::regeln {
 
 using enum Satzname;
 using enum Ablehnung;
@@ -150,4 +150,4 @@ inline constexpr std::array<Groessenregel, 16> BrisalTKD2x5x{{
       "TKD 55 uniquement DN 50 ... DN 3000!", "TKD 55 sólo DN 50 ... DN 3000!"}},
 }};
 
-}  // namespace fluvan::regeln
+}  // namespace fluvan::catalogue::regeln

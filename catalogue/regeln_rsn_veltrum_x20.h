@@ -4,7 +4,7 @@
 
 #include "catalogue/groessenregel.h"
 
-namespace fluvan::regeln {
+namespace fluvan::catalogue::regeln {
 
 using enum Satzname;
 using enum Ablehnung;
@@ -77,4 +77,4 @@ inline constexpr std::array<Groessenregel, 9> RSNVeltrumX20{{
       "RSN 90 sólo DN 25 ... DN 3000!"}},
 }};
 
-}  // namespace fluvan::regeln
+}  // namespace fluvan::catalogue::regeln

@@ -4,7 +4,7 @@
 
 #include "catalogue/groessenregel.h"
 
-namespace fluvan::regeln {
+namespace fluvan::catalogue::regeln {
 
 using enum Satzname;
 using enum Ablehnung;
@@ -117,4 +117,4 @@ inline constexpr std::array<Groessenregel, 9> TKD6x7x{{
       "No en DN 20 y 32!"}},
 }};
 
-}  // namespace fluvan::regeln
+}  // namespace fluvan::catalogue::regeln

@@ -4,7 +4,7 @@
 
 #include "catalogue/groessenregel.h"
 
-namespace fluvan::regeln {
+namespace fluvan::catalogue::regeln {
 
 using enum Satzname;
 using enum Ablehnung;
@@ -138,4 +138,4 @@ inline constexpr std::array<Groessenregel, 13> VeltrumX10X30{{
      {"Nicht in DN 550!", "Not available in DN 550!", "Non disponible en DN 550!", "No en DN 550!"}},
 }};
 
-}  // namespace fluvan::regeln
+}  // namespace fluvan::catalogue::regeln

@@ -3,7 +3,7 @@
 #include "engine/rechenlauf.h"
 #include "base/zahlen.h"
 
-namespace fluvan {
+namespace fluvan::engine {
 namespace {
 
 double teile(double zaehler, double nenner) {
@@ -38,4 +38,4 @@ void Rechenlauf::Druckverlust() {
     }
 }
 
-}  // namespace fluvan
+}  // namespace fluvan::engine

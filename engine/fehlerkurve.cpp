@@ -3,7 +3,7 @@
 #include "engine/rechenlauf.h"
 #include "base/zahlen.h"
 
-namespace fluvan {
+namespace fluvan::engine {
 namespace {
 
 // Kurvenanteil of points 1..20 as constants: computing 1 - 0.05 (k - 1) at run
@@ -45,4 +45,4 @@ void Rechenlauf::Fehlerkurve(bool summenmodell) {
     Druckverlust();
 }
 
-}  // namespace fluvan
+}  // namespace fluvan::engine

@@ -1,11 +1,11 @@
 #include "engine/rechenlauf.h"
 
-#include "engine/laengentabelle.h"
 #include "base/sprache.h"
-#include "engine/typzuordnung.h"
 #include "base/zahlen.h"
+#include "catalogue/laengentabelle.h"
+#include "catalogue/modelle.h"
 
-namespace fluvan {
+namespace fluvan::engine {
 namespace {
 
 constexpr base::Texte PromptEndwert{"Endwert ?", "Max. Value ?", "Valeur max. ?", "Valor?"};
@@ -67,15 +67,15 @@ void Rechenlauf::Berechnung() {
         base::speichern(base::pruefe(static_cast<double>(v.Durchfluss(1)) / v.Querschnitt) * v.Umrechnungsfaktor);
     v.EndgeschwindigkeitGerundet = base::runden(v.Endgeschwindigkeit, 3);
 
-    if (const auto pruefung = pruefungFuer(v.Geraetetyp)) Groessenpruefung(*pruefung);
+    if (const catalogue::Modell* modell = catalogue::modellFuer(v.Geraetetyp)) Groessenpruefung(modell->pruefung);
 }
 
 void Rechenlauf::BaulaengeBestimmen() {
     baulaengeFehlt = false;
-    if (const auto reihe = Baureihenzuordnung(v.Geraetetyp)) v.Baureihe = static_cast<float>(*reihe);
+    if (const auto reihe = catalogue::Baureihenzuordnung(v.Geraetetyp)) v.Baureihe = static_cast<float>(*reihe);
     const double nennweite = NennweiteZahl();
     const int baureihe = static_cast<int>(v.Baureihe);
-    const auto tabelle = Laengentabelle(baureihe, nennweite);
+    const auto tabelle = catalogue::Laengentabelle(baureihe, nennweite);
     const base::Flanschart art = formular.gewaehlteFlanschart();
 
     // DIN and ANSI without a table length: nothing to write; the run stops
@@ -87,7 +87,7 @@ void Rechenlauf::BaulaengeBestimmen() {
     if (tabelle) v.Baulaenge = base::speichern(*tabelle);
     if (art == base::Flanschart::DIN) formular.setzeTxtLaenge(base::zahlText(v.Baulaenge, "."));
     if (art == base::Flanschart::ANSI)
-        formular.setzeTxtLaenge(base::zahlText(base::speichern(v.Baulaenge + ANSIZuschlag(baureihe, nennweite)), "."));
+        formular.setzeTxtLaenge(base::zahlText(base::speichern(v.Baulaenge + catalogue::ANSIZuschlag(baureihe, nennweite)), "."));
     // The box is the one source of the length; "." is the point it is read with.
     v.Baulaenge = base::speichern(base::leseZahl(formular.txtLaenge()));
 }
@@ -97,4 +97,4 @@ void Rechenlauf::SatzAufrufen(Satzname satz) {
     Parametersatz(satz);
 }
 
-}  // namespace fluvan
+}  // namespace fluvan::engine

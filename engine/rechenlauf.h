@@ -3,12 +3,16 @@
 // filled curve. Every step passes its values through Variable.
 #include <string>
 
-#include "catalogue/pruefname.h"
 #include "base/ports.h"
 #include "base/variable.h"
+#include "catalogue/pruefname.h"
+#include "parameters/genauigkeitsdaten.h"
 #include "parameters/satzname.h"
 
-namespace fluvan {
+namespace fluvan::engine {
+
+using catalogue::Pruefname;
+using parameters::Satzname;
 
 class Rechenlauf {
 public:
@@ -24,22 +28,20 @@ public:
     void FehlerBerechnenVeltrum();
     void Druckverlust();
 
-    // The size check of a model (catalogue/).
+    // The size check of a model: its rule from catalogue/, evaluated and shown.
     void Groessenpruefung(Pruefname pruefung);
     // A size check hands an accepted size to a parameter set through here.
     void SatzAufrufen(Satzname satz);
-    // The parameter set itself (parameters/).
+    // The parameter set: its row from parameters/, the velocity check, the curve.
     void Parametersatz(Satzname satz);
 
     // Nennweite as a number, read afresh with the regional settings.
     double NennweiteZahl() const;
-    std::string Dezimaltrenner() const { return region.Dezimaltrennzeichen(); }
-    void MsgBox(const std::string& prompt, base::MeldungsStil stil) { meldungen.MsgBox(prompt, stil); }
-    void ZeigeBild1() { anzeige.zeigeBild1(); }
-    base::Variable& Zustand() { return v; }
 
 private:
     void Berechnung();
+    // Out of the row's range: the warning box, and false.
+    bool Geschwindigkeitspruefung(const parameters::Parametersatzzeile& satz);
     void Fehlerkurve(bool summenmodell);
 
     base::Variable& v;
@@ -51,4 +53,4 @@ private:
     bool baulaengeFehlt = false;
 };
 
-}  // namespace fluvan
+}  // namespace fluvan::engine

@@ -2,7 +2,7 @@
 // The accuracy record of one meter variant and the row of a parameter set.
 #include "parameters/satzname.h"
 
-namespace fluvan {
+namespace fluvan::parameters {
 
 // Genauigkeitsdaten: loaded into the cells of the same names in Variable.
 struct Genauigkeitsdaten {
@@ -25,4 +25,4 @@ struct Parametersatzzeile {
     float GeschwindigkeitMax;
 };
 
-}  // namespace fluvan
+}  // namespace fluvan::parameters

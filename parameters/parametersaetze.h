@@ -5,7 +5,7 @@
 
 #include "parameters/genauigkeitsdaten.h"
 
-namespace fluvan {
+namespace fluvan::parameters {
 
 namespace satzwerte {
 constexpr Fehlermodell S = Fehlermodell::Schwellenmodell;
@@ -94,4 +94,4 @@ constexpr const Parametersatzzeile& zeile(Satzname name) {
     return Parametersaetze[static_cast<std::size_t>(name)];
 }
 
-}  // namespace fluvan
+}  // namespace fluvan::parameters

@@ -3,7 +3,7 @@
 // one of these names, so a misspelt or missing set does not compile.
 #include "base/namensliste.h"
 
-namespace fluvan {
+namespace fluvan::parameters {
 
 #define FLUVAN_PARAMETERSAETZE(X) \
     X(BerechnenBris11klein) \
@@ -75,4 +75,4 @@ namespace fluvan {
 FLUVAN_BENANNTE_AUFZAEHLUNG(Satzname, Satznamen, FLUVAN_PARAMETERSAETZE)
 static_assert(Satznamen.size() == 65);
 
-}  // namespace fluvan
+}  // namespace fluvan::parameters

@@ -9,13 +9,15 @@
 #include <algorithm>
 #include <numeric>
 
-#include "app/auslegungshilfe/auslegungsblock.h"
+#include "designaid/auslegungsblock.h"
 #include "platform/schriften.h"
 #include "platform/twips.h"
-#include "app/auslegungshilfe/zellwert.h"
+#include "designaid/zellwert.h"
 #include "platform/qt_meldungen.h"
 
-namespace fluvan::auslegung {
+namespace fluvan::app {
+
+using namespace designaid;
 
 namespace {
 
@@ -246,4 +248,4 @@ void Arbeitsblatt::paintEvent(QPaintEvent*) {
     zeichneLogo(maler);
 }
 
-}  // namespace fluvan::auslegung
+}  // namespace fluvan::app

@@ -7,11 +7,11 @@
 #include <map>
 #include <string>
 
-#include "app/auslegungshilfe/tabelle1.h"
+#include "designaid/tabelle1.h"
 
 class QLineEdit;
 
-namespace fluvan::auslegung {
+namespace fluvan::app {
 
 class Arbeitsblatt : public QWidget {
     Q_OBJECT
@@ -29,7 +29,7 @@ public:
     QLineEdit* eingabezelle(const QString& zelle) const;
 
     // Where a cell or range lies on the sheet, in pixels.
-    QRect rechteck(const Bereich& b) const;
+    QRect rechteck(const designaid::Bereich& b) const;
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
@@ -41,8 +41,8 @@ private:
     };
 
     void neuBerechnen();
-    int rechterRandFrei(const Bereich& b) const;
-    void zeichneZelle(QPainter& maler, const Blattzelle& zelle) const;
+    int rechterRandFrei(const designaid::Bereich& b) const;
+    void zeichneZelle(QPainter& maler, const designaid::Blattzelle& zelle) const;
     void zeichneLogo(QPainter& maler) const;
 
     std::string dezimaltrenner_;
@@ -50,4 +50,4 @@ private:
     std::map<QString, Ergebnisanzeige> ergebnisse_;
 };
 
-}  // namespace fluvan::auslegung
+}  // namespace fluvan::app

@@ -6,7 +6,7 @@
 #include "platform/schriften.h"
 #include "platform/twips.h"
 
-namespace fluvan {
+namespace fluvan::app {
 
 namespace {
 // Inside size of the window and places of its controls, in twips.
@@ -34,7 +34,7 @@ frmEXCELBlatt::frmEXCELBlatt() {
     platform::platziere(Command1, platzCommand1);
     connect(Command1, &QPushButton::clicked, this, &frmEXCELBlatt::Command1_Click);
 
-    OLE1 = new auslegung::Arbeitsblatt(this);
+    OLE1 = new Arbeitsblatt(this);
     OLE1->setObjectName(QStringLiteral("OLE1"));
     OLE1->move(platform::pixel(platzOLE1.links), platform::pixel(platzOLE1.oben));
 
@@ -46,4 +46,4 @@ void frmEXCELBlatt::Form_Load() { OLE1->aktivieren(); }
 
 void frmEXCELBlatt::Command1_Click() { close(); }
 
-}  // namespace fluvan
+}  // namespace fluvan::app

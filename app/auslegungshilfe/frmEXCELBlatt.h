@@ -7,7 +7,7 @@
 
 class QPushButton;
 
-namespace fluvan {
+namespace fluvan::app {
 
 class frmEXCELBlatt : public QWidget {
     Q_OBJECT
@@ -16,10 +16,10 @@ public:
     frmEXCELBlatt();
 
     QPushButton* Command1;
-    auslegung::Arbeitsblatt* OLE1;
+    Arbeitsblatt* OLE1;
 
     void Form_Load();
     void Command1_Click();
 };
 
-}  // namespace fluvan
+}  // namespace fluvan::app

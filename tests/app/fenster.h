@@ -13,9 +13,12 @@
 #include "base/variable.h"
 #include "platform/dienste.h"
 #include "platform/fensterregister.h"
-#include "tests/fakes.h"
+#include "fakes/fakes.h"
 
 namespace fluvan::test {
+
+using namespace fakes;
+using namespace app;
 
 inline void PrintTo(const Meldung& meldung, std::ostream* aus) {
     *aus << '"' << meldung.prompt << "\" " << static_cast<int>(meldung.stil);

@@ -4,7 +4,7 @@
 #include <QClipboard>
 #include <QMenuBar>
 
-#include "app/listen.h"
+#include "catalogue/listen.h"
 #include "platform/systemfarben.h"
 #include "tests/app/fenster.h"
 

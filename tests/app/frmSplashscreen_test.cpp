@@ -93,7 +93,7 @@ TEST_F(Startbild, ProduktnameSchwarzUndGrauAufJedemDesktop) {
     QPalette dunkel = vorher;
     dunkel.setColor(QPalette::WindowText, Qt::white);
     QApplication::setPalette(dunkel);
-    for (fluvan::Startbild* bild : std::initializer_list<fluvan::Startbild*>{
+    for (fluvan::app::Startbild* bild : std::initializer_list<fluvan::app::Startbild*>{
              platform::zeigeFenster<frmSplashscreen>(), platform::zeigeFenster<frmSplashscreen1>()}) {
         SCOPED_TRACE(bild->objectName().toStdString());
         EXPECT_EQ(bild->Label4->palette().color(QPalette::WindowText), QColor(Qt::black));

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace fluvan {
+namespace fluvan::app {
 namespace {
 
 TEST(Zahlenfilter, LaesstZiffernBackspaceUndPunktDurch) {
@@ -19,4 +19,4 @@ TEST(Zahlenfilter, VerwirftAlleAnderenZeichen) {
 }
 
 }  // namespace
-}  // namespace fluvan
+}  // namespace fluvan::app

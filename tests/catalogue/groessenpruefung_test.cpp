@@ -9,9 +9,13 @@
 
 #include "catalogue/pruefname.h"
 #include "base/zahlen.h"
-#include "fakes.h"
+#include "fakes/fakes.h"
 
 namespace fluvan::test {
+
+using namespace fakes;
+using namespace catalogue;
+using namespace parameters;
 namespace {
 
 // The boxes shown, as "style: prompt", for readable differences.

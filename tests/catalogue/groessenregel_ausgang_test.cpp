@@ -14,7 +14,9 @@
 #include "catalogue/groessenregeln.h"
 #include "base/zahlen.h"
 
-namespace fluvan {
+namespace fluvan::catalogue {
+
+using namespace parameters;
 namespace {
 
 // The 57 sizes of the size list, in list order.
@@ -274,4 +276,4 @@ TEST(Groessenregel, KeineZahlIstEinRechenfehler) {
 }
 
 }  // namespace
-}  // namespace fluvan
+}  // namespace fluvan::catalogue

@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "engine/laengentabelle.h"
-#include "fakes.h"
+#include "catalogue/laengentabelle.h"
+#include "fakes/fakes.h"
 
-namespace fluvan {
+namespace fluvan::engine {
 namespace {
 
-using test::Kette;
-using test::Meldung;
+using fakes::Kette;
+using namespace catalogue;
+using fakes::Meldung;
 
 struct LaengenFall {
     const char* modell;
@@ -197,4 +198,4 @@ TEST(Laengentabelle, ZeilenProBaureihe) {
 }
 
 }  // namespace
-}  // namespace fluvan
+}  // namespace fluvan::engine

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "fakes.h"
+#include "fakes/fakes.h"
 
-namespace fluvan {
+namespace fluvan::engine {
 namespace {
 
-using test::Kette;
+using fakes::Kette;
 
 struct Druckverlust : ::testing::Test {
     Kette k{","};
@@ -121,4 +121,4 @@ TEST_F(Druckverlust, FehlerEndenVorDemSchreiben) {
 }
 
 }  // namespace
-}  // namespace fluvan
+}  // namespace fluvan::engine

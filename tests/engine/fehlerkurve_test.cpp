@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "fakes.h"
+#include "fakes/fakes.h"
 
-namespace fluvan {
+namespace fluvan::engine {
 namespace {
 
-using test::Kette;
+using fakes::Kette;
 
 // A chain ready for the error curve: inputs stored, a record loaded.
 struct Fehlerkurve : ::testing::Test {
@@ -131,4 +131,4 @@ TEST_F(Fehlerkurve, FehlerHaeltTeilschreibungen) {
 }
 
 }  // namespace
-}  // namespace fluvan
+}  // namespace fluvan::engine

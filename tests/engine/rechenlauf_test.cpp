@@ -3,14 +3,13 @@
 #include <clocale>
 #include <string>
 
-#include "engine/typzuordnung.h"
-#include "fakes.h"
+#include "fakes/fakes.h"
 
-namespace fluvan {
+namespace fluvan::engine {
 namespace {
 
-using test::Kette;
-using test::Meldung;
+using fakes::Kette;
+using fakes::Meldung;
 
 // The prompts end the run; the cells written before keep their new values.
 struct PromptFall {
@@ -245,15 +244,5 @@ TEST(Rechenlauf, UnabhaengigVomProzessLocale) {
     EXPECT_EQ(imC.Reynoldszahl.punkt, imDeutschen.Reynoldszahl.punkt);
 }
 
-TEST(Typzuordnung, JederModelltextGenauEinmal) {
-    EXPECT_EQ(pruefungFuer("TKD 63CAP"), Pruefname::TKD63CAP);
-    EXPECT_EQ(pruefungFuer("RSN 70 HT/LT"), Pruefname::RSN70HT);
-    EXPECT_EQ(pruefungFuer("Veltrum 220"), Pruefname::Veltrum220);
-    EXPECT_EQ(pruefungFuer("veltrum 220"), std::nullopt) << "case-sensitive";
-    EXPECT_EQ(pruefungFuer("TKD 63"), Pruefname::TKD63) << "whole text, not a prefix";
-    EXPECT_EQ(pruefungFuer(""), std::nullopt);
-    for (const Typ& typ : Typzuordnung) EXPECT_EQ(pruefungFuer(typ.modelltext), typ.pruefung) << typ.modelltext;
-}
-
 }  // namespace
-}  // namespace fluvan
+}  // namespace fluvan::engine

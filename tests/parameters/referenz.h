@@ -10,6 +10,8 @@
 
 namespace fluvan::test {
 
+using namespace parameters;
+
 // The float nearest to the decimal text.
 float dezimal(std::string_view text);
 

@@ -4,10 +4,14 @@
 
 #include <string>
 
-#include "fakes.h"
+#include "fakes/fakes.h"
 #include "referenz.h"
 
 namespace fluvan::test {
+
+using namespace fakes;
+
+using namespace parameters;
 
 inline Satzname satzname(std::string_view text) {
     for (std::size_t i = 0; i < Satznamen.size(); ++i)

@@ -10,9 +10,10 @@
 
 #include "platform/fensterregister.h"
 
-namespace fluvan {
+namespace fluvan::app {
 namespace {
 
+using namespace designaid;
 using platform::offenesFenster;
 using platform::zeigeFenster;
 
@@ -78,7 +79,7 @@ TEST_F(Auslegungshilfe, RahmenKnopfUndFokusfolge) {
 // The sheet as drawn: the grounds of the title bands and the "from" cells,
 // and the line under row 19.
 TEST_F(Auslegungshilfe, ZeichnetBaenderGruendeUndLinie) {
-    using auslegung::bereich;
+    using designaid::bereich;
     const QImage bild = fenster->OLE1->grab().toImage();
     const auto farbe = [&](const char* zelle) {
         const QRect r = fenster->OLE1->rechteck(bereich(zelle));
@@ -162,4 +163,4 @@ TEST_F(Auslegungshilfe, EndeSchliesstNurDieseFensterUndDasNaechsteBeginntVonVorn
 }
 
 }  // namespace
-}  // namespace fluvan
+}  // namespace fluvan::app

@@ -1,0 +1,3 @@
+#pragma once
+// Qt in the core: the level check must refuse it.
+#include <QString>
