@@ -1,11 +1,12 @@
 #include "app/auslegungshilfe/arbeitsblatt.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextLayout>
-#include <QTimer>
 #include <algorithm>
 #include <numeric>
 
@@ -13,7 +14,7 @@
 #include "platform/schriften.h"
 #include "platform/twips.h"
 #include "designaid/zellwert.h"
-#include "platform/qt_meldungen.h"
+#include "platform/dienste.h"
 
 namespace fluvan::app {
 
@@ -43,8 +44,10 @@ int zeilenAnfang(int zeile) {
     return twips;
 }
 
-// Typing into a cell replaces what it holds, as in the worksheet: entering the
-// cell selects its whole content.
+// Typing into a chosen cell replaces what it holds, as in a spreadsheet:
+// choosing the cell, by click or by keyboard, selects its whole content, and
+// the first key typed replaces it. From then on the cell is being edited and
+// a click places the cursor, until the cell is left.
 class Eingabefeld : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
@@ -52,8 +55,37 @@ public:
 protected:
     void focusInEvent(QFocusEvent* ereignis) override {
         QLineEdit::focusInEvent(ereignis);
-        QTimer::singleShot(0, this, &QLineEdit::selectAll);
+        bearbeitet_ = false;
+        selectAll();
     }
+    void focusOutEvent(QFocusEvent* ereignis) override {
+        QLineEdit::focusOutEvent(ereignis);
+        bearbeitet_ = false;
+    }
+    void mousePressEvent(QMouseEvent* ereignis) override {
+        QLineEdit::mousePressEvent(ereignis);
+        if (!bearbeitet_) selectAll();
+    }
+    void mouseMoveEvent(QMouseEvent* ereignis) override {
+        if (bearbeitet_) QLineEdit::mouseMoveEvent(ereignis);
+    }
+    void mouseReleaseEvent(QMouseEvent* ereignis) override {
+        QLineEdit::mouseReleaseEvent(ereignis);
+        if (!bearbeitet_) selectAll();
+    }
+    void mouseDoubleClickEvent(QMouseEvent* ereignis) override {
+        // A double click edits the cell at the place clicked.
+        bearbeitet_ = true;
+        setCursorPosition(cursorPositionAt(ereignis->position().toPoint()));
+    }
+    void keyPressEvent(QKeyEvent* ereignis) override {
+        QLineEdit::keyPressEvent(ereignis);
+        if (!ereignis->text().isEmpty() || ereignis->key() == Qt::Key_Backspace || ereignis->key() == Qt::Key_Delete)
+            bearbeitet_ = true;
+    }
+
+private:
+    bool bearbeitet_ = false;
 };
 
 struct Absatz {
@@ -109,7 +141,7 @@ void zeichneAbsatz(QPainter& maler, const QRectF& feld, const Absatz& a, Qt::Ali
 }  // namespace
 
 Arbeitsblatt::Arbeitsblatt(QWidget* parent)
-    : QWidget(parent), dezimaltrenner_(platform::QtRegionaleinstellungen{}.Dezimaltrennzeichen()) {
+    : QWidget(parent), dezimaltrenner_(platform::dienste().region->Dezimaltrennzeichen()) {
     setFixedSize(rechteck({0, 1, static_cast<int>(spaltenbreiten.size()) - 1, zeilen}).size());
     for (const Blattzelle& zelle : tabelle1) {
         if (zelle.art != Zellart::Eingabe) continue;

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "fakes/fakes.h"
+#include "platform/dienste.h"
 #include "platform/fensterregister.h"
 
 namespace fluvan::app {
@@ -21,13 +23,40 @@ void loescheGeschlossene() { QCoreApplication::sendPostedEvents(nullptr, QEvent:
 
 class Auslegungshilfe : public ::testing::Test {
 protected:
-    void SetUp() override { fenster = zeigeFenster<frmEXCELBlatt>(); }
+    void SetUp() override {
+        gesichert = platform::dienste();
+        platform::dienste().region = &region;
+        fenster = zeigeFenster<frmEXCELBlatt>();
+    }
     void TearDown() override {
         platform::schliesseFenster<frmEXCELBlatt>();
         loescheGeschlossene();
+        platform::dienste() = gesichert;
+    }
+
+    // A new window under the given regional separator.
+    void neuOeffnen(const char* trenner) {
+        platform::schliesseFenster<frmEXCELBlatt>();
+        loescheGeschlossene();
+        region.trenner = trenner;
+        fenster = zeigeFenster<frmEXCELBlatt>();
+    }
+
+    // The window active, as on the desktop: its focus cell gets the focus.
+    void aktiviere() const {
+        fenster->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+    }
+
+    // A click into the middle of the cell, as a user chooses it.
+    void klicke(const char* name) const {
+        QLineEdit* feld = fenster->OLE1->eingabezelle(QString::fromUtf8(name));
+        ASSERT_NE(feld, nullptr) << name;
+        QTest::mouseClick(feld, Qt::LeftButton, {}, feld->rect().center());
     }
 
     QString zelle(const char* name) const { return fenster->OLE1->zellText(QString::fromUtf8(name)); }
+    QString zelle(const QString& name) const { return fenster->OLE1->zellText(name); }
 
     // Types into the cell as a user does: the new text replaces the old one.
     void tippe(const char* name, const QString& text) const {
@@ -40,6 +69,10 @@ protected:
     }
 
     frmEXCELBlatt* fenster = nullptr;
+    fakes::FesteRegion region{"."};
+
+private:
+    platform::Dienste gesichert{};
 };
 
 TEST_F(Auslegungshilfe, OeffnetMitDenAnfangstexten) {
@@ -100,6 +133,10 @@ struct Eingabefall {
     const char* text;
     const char* von;
     const char* bis;
+
+    // The result cells of the block: C and D of the input's row.
+    QString vonZelle() const { return QString("C") + (eingabe + 1); }
+    QString bisZelle() const { return QString("D") + (eingabe + 1); }
 };
 
 // Each input cell answers in its own result cells and leaves the other blocks alone.
@@ -135,6 +172,61 @@ TEST_F(Auslegungshilfe, JedeEingabezelleRechnetBeiJederAenderungNeu) {
     QTest::keyClicks(fenster->OLE1->eingabezelle("B14"), "000");
     EXPECT_EQ(zelle("C14"), QString("700"));
     EXPECT_EQ(zelle("D14"), QString("1000"));
+}
+
+// Typing into a chosen cell replaces what it holds: B9, chosen at opening,
+// whether clicked first or not, and each of the four cells when clicked.
+TEST_F(Auslegungshilfe, TippenErsetztDenInhaltDerGewaehltenZelle) {
+    aktiviere();
+    QTest::keyClicks(fenster->OLE1->eingabezelle("B9"), "10");
+    EXPECT_EQ(zelle("B9"), QString("10"));
+    EXPECT_EQ(zelle("C9"), QString("40"));
+
+    // Each cell chosen twice, each time holding an earlier text.
+    const Eingabefall faelle[] = {
+        {"B14", "3.6", "40", "65"},
+        {"B24", "100", "2 1/2”", "3”"},
+        {"B29", "1000", "8”", "12”"},
+        {"B9", "1", "15", "15"},
+    };
+    for (int runde = 0; runde < 2; ++runde) {
+        for (const Eingabefall& f : faelle) {
+            SCOPED_TRACE(f.eingabe);
+            klicke(f.eingabe);
+            QWidget* feld = fenster->OLE1->eingabezelle(f.eingabe);
+            EXPECT_EQ(QApplication::focusWidget(), feld);
+            QTest::keyClicks(feld, QString::fromUtf8(f.text));
+            EXPECT_EQ(zelle(f.eingabe), QString::fromUtf8(f.text));
+            EXPECT_EQ(zelle(f.vonZelle()), QString::fromUtf8(f.von));
+            EXPECT_EQ(zelle(f.bisZelle()), QString::fromUtf8(f.bis));
+        }
+    }
+}
+
+// Once typing has begun, the cell is being edited: a click places the cursor.
+TEST_F(Auslegungshilfe, WaehrendDerEingabeSetztEinKlickDieSchreibmarke) {
+    aktiviere();
+    klicke("B9");
+    QLineEdit* b9 = fenster->OLE1->eingabezelle("B9");
+    QTest::keyClicks(b9, "10");
+    QTest::mouseClick(b9, Qt::LeftButton, {}, QPoint(1, b9->height() / 2));
+    QTest::keyClicks(b9, "2");
+    EXPECT_EQ(zelle("B9"), QString("210"));
+}
+
+// The results take the separator of the regional settings; a typed number
+// may use it or ".".
+TEST_F(Auslegungshilfe, ErgebnisseMitDemRegionalenTrenner) {
+    neuOeffnen(",");
+    tippe("B9", "0,03");
+    EXPECT_EQ(zelle("C9"), QString("2,5"));
+    EXPECT_EQ(zelle("D9"), QString("2,5"));
+    tippe("B9", "0.03");
+    EXPECT_EQ(zelle("C9"), QString("2,5"));
+
+    neuOeffnen(".");
+    tippe("B9", "0.03");
+    EXPECT_EQ(zelle("C9"), QString("2.5"));
 }
 
 TEST_F(Auslegungshilfe, ZweitesOeffnenHoltDasOffeneFensterUnveraendertNachVorn) {
