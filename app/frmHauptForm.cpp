@@ -25,8 +25,8 @@ struct Sprachlage {
 };
 
 Sprachlage spracheVon(const std::string& code) {
-    const bool gb = code == "GB", f = code == "F", e = code == "E";
-    return {code, !gb && !f && !e, f, e};
+    const base::Sprachcode sprache = base::angezeigteSprache(code);
+    return {code, sprache == base::Sprachcode::D, sprache == base::Sprachcode::F, sprache == base::Sprachcode::E};
 }
 
 QString text(const base::Texte& texte, std::string_view sprache) { return qtext(texte[sprache]); }
@@ -41,7 +41,7 @@ void breiteNachText(QLabel* label) {
 
 frmHauptForm::frmHauptForm() {
     setObjectName(QStringLiteral("frmHauptForm"));
-    setWindowTitle(qtext(hauptform::Fenstertitel));
+    setWindowTitle(qtext(base::Programmtitel));
     setFont(schrift("MS Sans Serif", 8));
     baueSteuerelemente();
     baueMenue();
@@ -94,7 +94,7 @@ void frmHauptForm::baueSteuerelemente() {
     const auto feld = [&](QWidget* eltern, const char* name, const char* inhalt, const QFont& font, Twips ort) {
         QLineEdit* box = neu<QLineEdit>(eltern, name);
         box->setMaxLength(std::numeric_limits<int>::max());  // no preset limit on the text
-        box->setText(QString::fromUtf8(inhalt));
+        box->setText(qtext(inhalt));
         box->setFont(font);
         platziere(box, ort);
         return box;

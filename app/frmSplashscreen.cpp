@@ -31,7 +31,7 @@ frmSplashscreen::frmSplashscreen() : Startbild(Lage) {
         knopf->setIcon(QIcon(bilder::Flagge(land)));
         // The flag fills the button inside its edge.
         knopf->setIconSize(QSize(pixel(732) - 8, pixel(492) - 6));
-        knopf->setToolTip(QString::fromUtf8(tooltip));
+        knopf->setToolTip(qtext(tooltip));
         knopf->setAutoDefault(false);
         platziere(knopf, links, 4200, 732, 492);
         return knopf;

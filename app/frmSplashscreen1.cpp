@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "app/frmHauptForm.h"
+#include "base/sprache.h"
 #include "base/variable.h"
 #include "platform/fensterregister.h"
 #include "platform/schriften.h"
@@ -49,7 +50,7 @@ frmSplashscreen1::frmSplashscreen1() : Startbild(Lage) {
 void frmSplashscreen1::Timer1_Timer() {
     const std::string& sprache = base::Variable::instanz().Sprache;
     // The main form takes its language from Sprache when it is created.
-    if (sprache == "D" || sprache == "GB" || sprache == "F" || sprache == "E") zeigeFenster<frmHauptForm>();
+    if (base::sprachcode(sprache)) zeigeFenster<frmHauptForm>();
     abgelaufen = true;
     close();
 }

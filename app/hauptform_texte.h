@@ -8,8 +8,6 @@
 
 namespace fluvan::app::hauptform {
 
-inline constexpr std::string_view Fenstertitel = "Fluvan II";
-
 inline constexpr base::Texte Label1{"Firma", "Company", "Client", "Compania"};
 inline constexpr base::Texte Label2{"TAG- Nr.:", "TAG- No.:", "TAG- No.:", "Nú.- TAG.:"};
 inline constexpr base::Texte Label11{"VK- Nummer", "VK-number", "VK- No.", "Nú.- VK"};

@@ -2,6 +2,7 @@
 
 #include "app/bilder.h"
 #include "app/startbild_texte.h"
+#include "base/sprache.h"
 #include "platform/schriften.h"
 #include "platform/steuerelemente.h"
 
@@ -10,7 +11,7 @@ namespace fluvan::app {
 using namespace platform;
 
 Startbild::Startbild(const Startbildlage& lage) : QWidget(nullptr, Qt::FramelessWindowHint) {
-    setWindowTitle(QStringLiteral("Fluvan II"));
+    setWindowTitle(qtext(base::Programmtitel));
     festeInnengroesse(this, 5748, 5736);
 
     Image1 = neu<QLabel>(this, "Image1");

@@ -55,6 +55,19 @@ float runden(float wert, int dezimalen) {
     return std::signbit(wert) ? -ergebnis : ergebnis;
 }
 
+namespace {
+
+// The digits of the number readers: "0" to "9", nothing else.
+constexpr bool istZiffer(char c) { return c >= '0' && c <= '9'; }
+
+// The position after the run of digits that begins at i.
+std::size_t nachZiffern(std::string_view text, std::size_t i) {
+    while (i < text.size() && istZiffer(text[i])) ++i;
+    return i;
+}
+
+}  // namespace
+
 double leseZahl(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
@@ -64,12 +77,12 @@ double leseZahl(std::string_view text) {
         ++i;
     }
     const std::size_t anfang = i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    i = nachZiffern(text, i);
     std::size_t ziffern = i - anfang;
     if (i < text.size() && text[i] == '.') {
         ++i;
         const std::size_t nachkomma = i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+        i = nachZiffern(text, i);
         ziffern += i - nachkomma;
     }
     if (ziffern == 0) return 0.0;
@@ -78,7 +91,7 @@ double leseZahl(std::string_view text) {
         std::size_t j = i + 1;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
         const std::size_t expAnfang = j;
-        while (j < text.size() && text[j] >= '0' && text[j] <= '9') ++j;
+        j = nachZiffern(text, j);
         if (j > expAnfang) i = j;
     }
     double wert = 0.0;
@@ -143,7 +156,7 @@ double leseNennweite(std::string_view text, std::string_view dezimaltrenner) {
     bool komma = false;
     while (!kern.empty()) {
         if (n + 1 >= sizeof zahl) throw Rechenfehler("Typen unvertraeglich");
-        if (kern[0] >= '0' && kern[0] <= '9') {
+        if (istZiffer(kern[0])) {
             zahl[n++] = kern[0];
             ziffer = true;
             kern.remove_prefix(1);

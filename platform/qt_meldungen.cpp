@@ -4,6 +4,9 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#include "base/sprache.h"
+#include "platform/qtext.h"
+
 namespace fluvan::platform {
 
 void QtMeldungen::MsgBox(const std::string& prompt, base::MeldungsStil stil) {
@@ -13,7 +16,7 @@ void QtMeldungen::MsgBox(const std::string& prompt, base::MeldungsStil stil) {
         case base::MeldungsStil::Kritisch: symbol = QMessageBox::Critical; break;
         case base::MeldungsStil::Ausruf: symbol = QMessageBox::Warning; break;
     }
-    QMessageBox box(symbol, QStringLiteral("Fluvan II"), QString::fromStdString(prompt), QMessageBox::Ok,
+    QMessageBox box(symbol, qtext(base::Programmtitel), QString::fromStdString(prompt), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);

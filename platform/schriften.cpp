@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/qtext.h"
+
 namespace fluvan::platform {
 namespace {
 
@@ -20,8 +22,8 @@ constexpr std::array<Ersatz, 2> Schriftersatz = {{
 QString schriftfamilie(std::string_view entwurfsname) {
     for (const Ersatz& ersatz : Schriftersatz)
         if (ersatz.entwurf == entwurfsname)
-            return QString::fromUtf8(ersatz.familie.data(), static_cast<qsizetype>(ersatz.familie.size()));
-    return QString::fromUtf8(entwurfsname.data(), static_cast<qsizetype>(entwurfsname.size()));
+            return qtext(ersatz.familie);
+    return qtext(entwurfsname);
 }
 
 QFont schrift(std::string_view entwurfsname, double punkte, bool fett) {

@@ -4,11 +4,9 @@
 #include <QString>
 #include <string_view>
 
-namespace fluvan::platform {
+#include "platform/qtext.h"
 
-inline QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+namespace fluvan::platform {
 
 // A control of the given kind, named as designed.
 template <class Steuerelement>

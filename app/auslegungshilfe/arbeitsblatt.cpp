@@ -15,6 +15,7 @@
 #include "platform/twips.h"
 #include "designaid/zellwert.h"
 #include "platform/dienste.h"
+#include "platform/qtext.h"
 
 namespace fluvan::app {
 
@@ -24,15 +25,11 @@ namespace {
 
 constexpr int randPixel = 3;  // the gap between a cell's edge and its text
 
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QColor qFarbe(Farbe f) { return QColor(f.rot, f.gruen, f.blau); }
 
 QFont qSchrift(const Schrift& s) { return platform::schrift(s.name, s.punkt, s.fett); }
 
-QString zellname(const Blattzelle& z) { return qText(z.bereich.substr(0, z.bereich.find(':'))); }
+QString zellname(const Blattzelle& z) { return platform::qtext(z.bereich.substr(0, z.bereich.find(':'))); }
 
 int spaltenAnfang(int spalte) {
     return std::accumulate(spaltenbreiten.begin(), spaltenbreiten.begin() + spalte, 0);
@@ -108,7 +105,7 @@ Absatz absatz(const Blattzelle& zelle) {
     Absatz a;
     a.grundschrift = qSchrift(zelle.laeufe[0].schrift);
     for (const Textlauf& lauf : zelle.laeufe) {
-        if (!lauf.text.empty()) haengeAn(a, qText(lauf.text), lauf.schrift);
+        if (!lauf.text.empty()) haengeAn(a, platform::qtext(lauf.text), lauf.schrift);
     }
     return a;
 }
@@ -145,7 +142,7 @@ Arbeitsblatt::Arbeitsblatt(QWidget* parent)
     setFixedSize(rechteck({0, 1, static_cast<int>(spaltenbreiten.size()) - 1, zeilen}).size());
     for (const Blattzelle& zelle : tabelle1) {
         if (zelle.art != Zellart::Eingabe) continue;
-        auto* feld = new Eingabefeld(qText(zelle.laeufe[0].text), this);
+        auto* feld = new Eingabefeld(platform::qtext(zelle.laeufe[0].text), this);
         feld->setObjectName(zellname(zelle));
         feld->setFrame(false);
         feld->setFont(qSchrift(zelle.laeufe[0].schrift));
@@ -179,12 +176,12 @@ QString Arbeitsblatt::zellText(const QString& zelle) const {
 
 void Arbeitsblatt::neuBerechnen() {
     for (const Auslegungsblock& block : auslegungsbloecke) {
-        const QLineEdit* feld = eingabezelle(qText(block.eingabezelle));
+        const QLineEdit* feld = eingabezelle(platform::qtext(block.eingabezelle));
         const Zellwert eingabe = leseEingabezelle(feld->text().toStdString(), dezimaltrenner_);
         const Blockergebnis ergebnis = berechne(block, eingabe);
-        ergebnisse_[qText(block.vonZelle)] = {QString::fromStdString(anzeigeText(block, ergebnis.von, dezimaltrenner_)),
+        ergebnisse_[platform::qtext(block.vonZelle)] = {QString::fromStdString(anzeigeText(block, ergebnis.von, dezimaltrenner_)),
                                              ergebnis.von.has_value()};
-        ergebnisse_[qText(block.bisZelle)] = {QString::fromStdString(anzeigeText(block, ergebnis.bis, dezimaltrenner_)),
+        ergebnisse_[platform::qtext(block.bisZelle)] = {QString::fromStdString(anzeigeText(block, ergebnis.bis, dezimaltrenner_)),
                                              ergebnis.bis.has_value()};
     }
     update();
