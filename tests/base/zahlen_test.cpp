@@ -65,6 +65,7 @@ TEST(LeseZahl, FuehrendeZahlMitPunktRestWirdIgnoriert) {
         {"abc", 0},       {"  7", 7},       {".5", 0.5},     {"5.", 5},      {"1,5", 1},
         {"1e3", 1000},    {"1E-2", 0.01},   {"1e", 1},       {"2e+", 2},     {"-2", -2},
         {"+3.25x", 3.25}, {".", 0},         {"-", 0},        {"12 34", 12},  {"68.5", 68.5},
+        {"1e+3", 1000},   {"1E+3", 1000},   {"2.5e+2x", 250}, {"-1e+1", -10}, {"5e-1", 0.5},
     };
     for (const auto& fall : faelle) EXPECT_EQ(leseZahl(fall.text), fall.erwartet) << '"' << fall.text << '"';
 }
@@ -96,6 +97,18 @@ TEST(Speichern, FehlerBeimAblegenInDieZelle) {
     EXPECT_THROW(speichern(std::numeric_limits<double>::infinity()), Rechenfehler);
     EXPECT_THROW(speichern(std::nan("")), Rechenfehler);
     EXPECT_EQ(speichern(1e-50), 0.0f);  // underflow is no fault
+}
+
+// Half a step above FLT_MAX rounds to infinity: a fault, like every value
+// beyond; just below it the value still rounds to FLT_MAX.
+TEST(Speichern, HalbeStufeUeberDemGroesstenFloatIstEinFehler) {
+    const double halbeStufe = static_cast<double>(FLT_MAX) + std::ldexp(1.0, 103);
+    EXPECT_THROW(speichern(halbeStufe), Rechenfehler);
+    EXPECT_THROW(speichern(-halbeStufe), Rechenfehler);
+    EXPECT_FALSE(imFloatBereich(halbeStufe));
+    const double knappDarunter = std::nextafter(halbeStufe, 0.0);
+    EXPECT_EQ(speichern(knappDarunter), FLT_MAX);
+    EXPECT_EQ(speichern(-knappDarunter), -FLT_MAX);
 }
 
 struct NennweitenFall {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "catalogue/laengentabelle.h"
 #include "fakes/fakes.h"
 
 namespace fluvan::engine {
@@ -170,31 +169,6 @@ TEST(BaulaengeBestimmen, UnbekannterTypBehaeltDieBaureihe) {
     k.lauf.BaulaengeBestimmen();
     EXPECT_EQ(k.v.Baureihe, 6);
     EXPECT_EQ(k.v.Baulaenge, 250);
-}
-
-TEST(Laengentabelle, ZeilenProBaureihe) {
-    // Row counts per series, and a few rows with their neighbours missing.
-    const double groessen[] = {2.5, 4, 6, 10, 15, 20, 25, 32, 40, 50, 65, 80, 100, 125, 150, 200, 250, 300, 350,
-                               400, 450, 500, 550, 600, 650, 700, 750, 800, 850, 900, 950, 1000, 1050, 1100, 1150,
-                               1200, 1250, 1300, 1350, 1400, 1450, 1500, 1600, 1700, 1800, 1900, 2000, 2100, 2200,
-                               2300, 2400, 2500, 2600, 2700, 2800, 2900, 3000};
-    const int zeilen[] = {51, 8, 13, 47, 13, 36, 15};
-    int summe = 0;
-    for (int reihe = 1; reihe <= 7; ++reihe) {
-        int n = 0;
-        for (double dn : groessen) n += Laengentabelle(reihe, dn).has_value();
-        EXPECT_EQ(n, zeilen[reihe - 1]) << "Baureihe " << reihe;
-        summe += n;
-    }
-    EXPECT_EQ(summe, 183);
-    EXPECT_EQ(Laengentabelle(6, 950), 1000);
-    EXPECT_EQ(Laengentabelle(1, 950), 900);
-    EXPECT_EQ(Laengentabelle(7, 450), std::nullopt);
-    EXPECT_EQ(Laengentabelle(4, 2100), std::nullopt);
-    EXPECT_EQ(Laengentabelle(0, 25), std::nullopt);
-    EXPECT_EQ(ANSIZuschlag(7, 80), 50);
-    EXPECT_EQ(ANSIZuschlag(6, 350), 200);
-    EXPECT_EQ(ANSIZuschlag(5, 3000), 0);
 }
 
 }  // namespace
