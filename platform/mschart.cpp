@@ -44,6 +44,84 @@ double textHoehe(const QFontMetricsF& mass, double breite, const QString& text) 
     return mass.boundingRect(QRectF(0, 0, breite, 1e6), Qt::AlignHCenter | Qt::TextWordWrap, text).height();
 }
 
+// The plot area and its scale: where a value and a category are drawn.
+struct Plot {
+    double links, rechts, oben, unten;
+    output::Wertachse achse;
+
+    double abstand() const { return (rechts - links) / MSChart::Zeilen; }
+    double mitte(int zeilenindex) const { return links + (zeilenindex + 0.5) * abstand(); }
+    double y(double wert) const { return unten - achse.anteil(wert) * (unten - oben); }
+};
+
+// Division lines, ticks and labels of the value axis, the axis lines, and
+// the zero line when the scale goes below 0.
+void zeichneWertachse(QPainter& maler, const Plot& plot, const std::vector<QString>& texte, double textBreite,
+                      const QFont& schrift) {
+    const double zeile = QFontMetricsF(schrift, maler.device()).height();
+    maler.setFont(schrift);
+    for (int k = plot.achse.unten; k <= plot.achse.oben; ++k) {
+        const double hoehe = std::round(plot.y(plot.achse.strichwert(k)));
+        maler.setPen(Gitterfarbe);
+        if (k != plot.achse.unten) maler.drawLine(QPointF(plot.links, hoehe), QPointF(plot.rechts, hoehe));
+        maler.setPen(Qt::black);
+        maler.drawLine(QPointF(plot.links - Strichlaenge, hoehe), QPointF(plot.links, hoehe));
+        maler.drawText(QRectF(plot.links - Strichlaenge - 2 - textBreite, hoehe - zeile / 2, textBreite, zeile),
+                       Qt::AlignRight | Qt::AlignVCenter, texte[static_cast<size_t>(k - plot.achse.unten)]);
+    }
+    maler.drawLine(QPointF(plot.links, plot.oben), QPointF(plot.links, plot.unten));
+    maler.drawLine(QPointF(plot.links, plot.unten), QPointF(plot.rechts, plot.unten));
+    if (plot.achse.unten < 0) {
+        const double null = std::round(plot.y(0));
+        maler.drawLine(QPointF(plot.links, null), QPointF(plot.rechts, null));
+    }
+}
+
+// Ticks between the categories and every n-th label that fits.
+void zeichneKategorien(QPainter& maler, const Plot& plot, const std::array<QString, MSChart::Zeilen>& texte,
+                       const std::array<double, MSChart::Zeilen>& breiten, const QFont& schrift) {
+    maler.setPen(Qt::black);
+    for (int i = 0; i <= MSChart::Zeilen; ++i) {
+        const double x = std::round(plot.links + i * plot.abstand());
+        maler.drawLine(QPointF(x, plot.unten), QPointF(x, plot.unten + Strichlaenge));
+    }
+    const double zeile = QFontMetricsF(schrift, maler.device()).height();
+    const double oben = plot.unten + zeile / 2 + Strichlaenge;
+    maler.setFont(schrift);
+    const int schritt = output::beschriftungsschritt(breiten, plot.abstand(), Mindestluecke);
+    for (int i = 0; i < MSChart::Zeilen; i += schritt)
+        maler.drawText(QRectF(plot.mitte(i) - breiten[i] / 2, oben, breiten[i], zeile), Qt::AlignHCenter | Qt::AlignTop,
+                       texte[i]);
+}
+
+// The series: a 2 pt line through neighbouring values and a marker at each
+// value; a row without a finite value breaks the line and shows nothing.
+void zeichneReihe(QPainter& maler, const Plot& plot, const std::array<double, MSChart::Zeilen>& werte) {
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.setPen(Qt::NoPen);
+    maler.setBrush(Reihenfarbe);
+    QPainterPath verlauf;
+    bool verbunden = false;
+    for (int i = 0; i < MSChart::Zeilen; ++i) {
+        if (!std::isfinite(werte[i])) {
+            verbunden = false;
+            continue;
+        }
+        const QPointF punkt(plot.mitte(i), plot.y(werte[i]));
+        if (verbunden) verlauf.lineTo(punkt);
+        else verlauf.moveTo(punkt);
+        verbunden = true;
+        maler.drawEllipse(punkt, Punktradius, Punktradius);
+    }
+    QPen linie(Reihenfarbe, 2.0 * maler.device()->logicalDpiY() / 72.0);
+    linie.setCapStyle(Qt::RoundCap);
+    linie.setJoinStyle(Qt::RoundJoin);
+    maler.setPen(linie);
+    maler.setBrush(Qt::NoBrush);
+    maler.drawPath(verlauf);
+    maler.setRenderHint(QPainter::Antialiasing, false);
+}
+
 }  // namespace
 
 MSChart::MSChart(const Diagrammgestaltung& gestaltung, QWidget* parent) : QWidget(parent), entwurf(gestaltung) {
@@ -98,23 +176,21 @@ void MSChart::paintEvent(QPaintEvent*) {
     maler.setFont(textSchrift);
     maler.drawText(QRectF(innen.left(), innen.bottom() - fussHoehe, innen.width(), fussHoehe),
                    Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, entwurf.fussnote);
+    Plot plot{};
+    plot.oben = std::round(innen.top() + titelHoehe + 6 + zeile / 2);
+    plot.unten = std::round(innen.bottom() - fussHoehe - (fussHoehe > 0 ? 6 : 0) - zeile * 1.5 - Strichlaenge);
 
-    const double oben = std::round(innen.top() + titelHoehe + 6 + zeile / 2);
-    const double unten = std::round(innen.bottom() - fussHoehe - (fussHoehe > 0 ? 6 : 0) - zeile * 1.5 - Strichlaenge);
-    const double beschriftungOben = unten + zeile / 2 + Strichlaenge;
-
-    // The value scale, with as many divisions as the height takes readably.
-    std::vector<double> werte;
-    for (const Zelle& zelle : zellen)
-        if (!zelle.leer) werte.push_back(zelle.wert);
-    const output::Wertachse achse = output::wertachse(werte, static_cast<int>((unten - oben) / (3 * zeile)));
+    // The value scale, with as many divisions as the height takes readably;
+    // a null row is no value (NaN here, so that it is not drawn either).
+    std::array<double, Zeilen> werte{};
+    for (int i = 0; i < Zeilen; ++i) werte[i] = zellen[i].leer ? std::nan("") : zellen[i].wert;
+    plot.achse = output::wertachse(werte, static_cast<int>((plot.unten - plot.oben) / (3 * zeile)));
     std::vector<QString> achsenTexte;
-    double achsenTextBreite = 0;
-    for (int k = achse.unten; k <= achse.oben; ++k) {
-        achsenTexte.push_back(achsenText(achse.strichwert(k)));
+    double achsenTextBreite = beschriftungsMass.horizontalAdvance(QStringLiteral("0"));
+    for (int k = plot.achse.unten; k <= plot.achse.oben; ++k) {
+        achsenTexte.push_back(achsenText(plot.achse.strichwert(k)));
         achsenTextBreite = std::max(achsenTextBreite, beschriftungsMass.horizontalAdvance(achsenTexte.back()));
     }
-    achsenTextBreite = std::max(achsenTextBreite, beschriftungsMass.horizontalAdvance(QStringLiteral("0")));
 
     // Category labels: none wider than a quarter of the chart.
     std::array<QString, Zeilen> beschriftungen;
@@ -124,74 +200,22 @@ void MSChart::paintEvent(QPaintEvent*) {
         breiten[i] = beschriftungsMass.horizontalAdvance(beschriftungen[i]);
     }
 
+    // The value-axis title beside the labels, at the plot's middle height; the
+    // plot leaves room for it and for half the first and the last label.
     const QString titel = textMass.elidedText(entwurf.wertachsentitel, Qt::ElideRight, innen.width() / 4);
     const double titelBreite = textMass.horizontalAdvance(titel);
-    const double links = std::round(std::max(
+    plot.links = std::round(std::max(
         innen.left() + titelBreite + (titelBreite > 0 ? 6 : 0) + achsenTextBreite + Strichlaenge + 2,
         innen.left() + breiten.front() / 2));
-    const double rechts = std::round(innen.right() - std::max(breiten.back() / 2, Punktradius + 1));
-    const double abstand = (rechts - links) / Zeilen;
-    if (abstand < 1 || unten - oben < 4) {  // too small for a plot: texts and frame only
-        rahmen(maler, rect());
-        return;
+    plot.rechts = std::round(innen.right() - std::max(breiten.back() / 2, Punktradius + 1));
+    if (plot.abstand() >= 1 && plot.unten - plot.oben >= 4) {  // else too small for a plot: texts and frame only
+        maler.setFont(textSchrift);
+        maler.drawText(QRectF(innen.left(), (plot.oben + plot.unten - zeile) / 2, titelBreite, zeile),
+                       Qt::AlignLeft | Qt::AlignVCenter, titel);
+        zeichneWertachse(maler, plot, achsenTexte, achsenTextBreite, beschriftungsSchrift);
+        zeichneKategorien(maler, plot, beschriftungen, breiten, beschriftungsSchrift);
+        zeichneReihe(maler, plot, werte);
     }
-    const auto y = [&](double wert) { return unten - achse.anteil(wert) * (unten - oben); };
-    const auto mitte = [&](int zeilenindex) { return links + (zeilenindex + 0.5) * abstand; };
-
-    // Value axis: title, division lines, ticks and labels.
-    maler.setFont(textSchrift);
-    maler.drawText(QRectF(innen.left(), (oben + unten - zeile) / 2, titelBreite, zeile),
-                   Qt::AlignLeft | Qt::AlignVCenter, titel);
-    maler.setFont(beschriftungsSchrift);
-    for (int k = achse.unten; k <= achse.oben; ++k) {
-        const double hoehe = std::round(y(achse.strichwert(k)));
-        maler.setPen(Gitterfarbe);
-        if (k != achse.unten) maler.drawLine(QPointF(links, hoehe), QPointF(rechts, hoehe));
-        maler.setPen(Qt::black);
-        maler.drawLine(QPointF(links - Strichlaenge, hoehe), QPointF(links, hoehe));
-        maler.drawText(QRectF(links - Strichlaenge - 2 - achsenTextBreite, hoehe - zeile / 2, achsenTextBreite, zeile),
-                       Qt::AlignRight | Qt::AlignVCenter, achsenTexte[static_cast<size_t>(k - achse.unten)]);
-    }
-    maler.drawLine(QPointF(links, oben), QPointF(links, unten));
-    maler.drawLine(QPointF(links, unten), QPointF(rechts, unten));
-    if (achse.unten < 0) maler.drawLine(QPointF(links, std::round(y(0))), QPointF(rechts, std::round(y(0))));
-
-    // Category axis: ticks between the categories, every n-th label that fits.
-    for (int i = 0; i <= Zeilen; ++i) {
-        const double x = std::round(links + i * abstand);
-        maler.drawLine(QPointF(x, unten), QPointF(x, unten + Strichlaenge));
-    }
-    const int schritt = output::beschriftungsschritt(breiten, abstand, Mindestluecke);
-    for (int i = 0; i < Zeilen; i += schritt)
-        maler.drawText(QRectF(mitte(i) - breiten[i] / 2, beschriftungOben, breiten[i], zeile),
-                       Qt::AlignHCenter | Qt::AlignTop, beschriftungen[i]);
-
-    // The series: a line through neighbouring values and a marker at each
-    // value; a null or non-finite row breaks the line and shows nothing.
-    maler.setRenderHint(QPainter::Antialiasing);
-    QPen linie(Reihenfarbe, 2.0 * logicalDpiY() / 72.0);
-    linie.setCapStyle(Qt::RoundCap);
-    linie.setJoinStyle(Qt::RoundJoin);
-    QPainterPath verlauf;
-    bool verbunden = false;
-    for (int i = 0; i < Zeilen; ++i) {
-        const bool sichtbar = !zellen[i].leer && std::isfinite(zellen[i].wert);
-        if (!sichtbar) {
-            verbunden = false;
-            continue;
-        }
-        const QPointF punkt(mitte(i), y(zellen[i].wert));
-        if (verbunden) verlauf.lineTo(punkt);
-        else verlauf.moveTo(punkt);
-        verbunden = true;
-        maler.setPen(Qt::NoPen);
-        maler.setBrush(Reihenfarbe);
-        maler.drawEllipse(punkt, Punktradius, Punktradius);
-    }
-    maler.setPen(linie);
-    maler.setBrush(Qt::NoBrush);
-    maler.drawPath(verlauf);
-
     rahmen(maler, rect());
 }
 
