@@ -126,6 +126,7 @@ void zeichneReihe(QPainter& maler, const Plot& plot, const std::array<double, MS
 
 MSChart::MSChart(const Diagrammgestaltung& gestaltung, QWidget* parent) : QWidget(parent), entwurf(gestaltung) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);  // a tab stop, as the chart control is in its windows' tab order
 }
 
 void MSChart::SetData(int zeile, int spalte, double wert, int nullmarke) {
