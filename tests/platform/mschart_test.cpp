@@ -216,6 +216,39 @@ TEST(MSChart, DunkelblauerRahmenUmWeissenGrund) {
     }
 }
 
+// Ink in a band of rows: the leftmost and rightmost column, -1 when none.
+std::pair<int, int> tintenspanne(const QImage& bild, int von, int bis) {
+    std::pair<int, int> spanne{-1, -1};
+    for (int y = von; y < bis; ++y)
+        for (int x = 1; x < bild.width() - 1; ++x)
+            if (tinte(bild.pixel(x, y))) {
+                if (spanne.first < 0 || x < spanne.first) spanne.first = x;
+                spanne.second = std::max(spanne.second, x);
+            }
+    return spanne;
+}
+
+// The title centred at the top; the footnote at the bottom left, only where
+// the design has one.
+TEST(MSChart, TitelObenMittigFussnoteUntenLinks) {
+    for (auto [gestaltung, breite, hoehe] : {std::tuple{Fehlerkurve, pixel(7932), pixel(8292)},
+                                             std::tuple{Druckverlust, pixel(9612), pixel(6852)}}) {
+        Diagramm d(gestaltung, breite, hoehe);  // unfilled: no category labels near the bottom
+        const QImage bild = d.bild();
+        const auto [titelLinks, titelRechts] = tintenspanne(bild, 1, 24);
+        ASSERT_GE(titelLinks, 0);
+        EXPECT_NEAR(titelLinks, breite - 1 - titelRechts, 3);
+        const auto [fussLinks, fussRechts] = tintenspanne(bild, hoehe - 20, hoehe - 1);
+        if (gestaltung.fussnote.isEmpty()) {
+            EXPECT_EQ(fussLinks, -1);
+        } else {
+            EXPECT_GE(fussLinks, 2);
+            EXPECT_LT(fussLinks, 15);
+            EXPECT_LT(fussRechts, breite * 3 / 4);
+        }
+    }
+}
+
 // Each value at its category in row order: the series goes up where the
 // values go up, from row 1 at the left, over (nearly) the whole plot width.
 TEST(MSChart, ReiheLaeuftVonLinksNachRechtsDurchAlleZwanzigKategorien) {
