@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/auslegungshilfe/frmEXCELBlatt.h"
+#include "app/frmLeitfaehigkeit.h"
 #include "app/frmSplashscreen1.h"
 #include "catalogue/listen.h"
 #include "app/zahlenfilter.h"
@@ -76,8 +77,7 @@ void frmHauptForm::mnuBrisal_Click() { TypWaehlen(hauptform::TypmenueMID[4]); }
 void frmHauptForm::mnuULneu_Click() { TypWaehlen(hauptform::TypmenueUL[0]); }
 void frmHauptForm::mnuULalt_Click() { TypWaehlen(hauptform::TypmenueUL[1]); }
 
-// The conductivity window is not built yet.
-void frmHauptForm::mnuLeitfaehigkeit_Click() {}
+void frmHauptForm::mnuLeitfaehigkeit_Click() { zeigeFenster<app::frmLeitfaehigkeit>(); }
 
 void frmHauptForm::mnuEXCEL_Click() {
     zeigeFenster<frmEXCELBlatt>();

@@ -15,5 +15,7 @@ inline constexpr Systemfarbe AktiverRahmen{180, 180, 180};
 inline constexpr Systemfarbe InaktiverRahmen{244, 247, 252};
 inline constexpr Systemfarbe Fensterhintergrund{255, 255, 255};
 inline constexpr Systemfarbe Fenstertext{0, 0, 0};
+inline constexpr Systemfarbe Fensterrahmen{0, 0, 0};
+inline constexpr Systemfarbe Titelleistentext{255, 255, 255};
 
 }  // namespace fluvan::platform

@@ -1,0 +1,249 @@
+#include "conductivity/rtf.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdint>
+#include <vector>
+
+namespace fluvan::conductivity {
+namespace {
+
+constexpr char16_t Ersatzzeichen = u'\uFFFD';
+
+// Windows-1252 from 0x80 to 0x9F; above that it is Latin-1.
+constexpr std::array<char16_t, 32> Cp1252 = {
+    u'\u20AC', Ersatzzeichen, u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021',
+    u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', Ersatzzeichen, u'\u017D', Ersatzzeichen,
+    Ersatzzeichen, u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
+    u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', Ersatzzeichen, u'\u017E', u'\u0178',
+};
+
+// A byte of the document's code page. Code pages we have no table for show
+// their upper half as the replacement character rather than as wrong letters.
+char16_t zeichenDerCodepage(int codepage, unsigned char byte) {
+    if (byte < 0x80) return byte;
+    if (codepage == 1252) return byte < 0xA0 ? Cp1252[byte - 0x80] : char16_t{byte};
+    if (codepage == 28591) return byte;
+    return Ersatzzeichen;
+}
+
+constexpr std::array<std::string_view, 34> OhneText = {
+    "fonttbl",   "colortbl",   "stylesheet", "info",       "pict",         "header",     "headerl",
+    "headerr",   "headerf",    "footer",     "footerl",    "footerr",      "footerf",    "footnote",
+    "fldinst",   "listtable",  "listoverridetable",        "revtbl",       "rsidtbl",    "generator",
+    "pntext",    "listtext",   "nonshppict", "shpinst",    "themedata",    "colorschememapping",
+    "latentstyles", "datastore", "xmlnstbl", "filetbl",    "xe",           "tc",         "objdata",
+    "objclass",
+};
+
+struct Benanntes {
+    std::string_view wort;
+    char16_t zeichen;
+};
+constexpr std::array<Benanntes, 14> BenannteZeichen = {{
+    {"par", u'\n'},
+    {"line", u'\n'},
+    {"sect", u'\n'},
+    {"page", u'\n'},
+    {"tab", u'\t'},
+    {"emdash", u'\u2014'},
+    {"endash", u'\u2013'},
+    {"emspace", u'\u2003'},
+    {"enspace", u'\u2002'},
+    {"bullet", u'\u2022'},
+    {"lquote", u'\u2018'},
+    {"rquote", u'\u2019'},
+    {"ldblquote", u'\u201C'},
+    {"rdblquote", u'\u201D'},
+}};
+
+bool istBuchstabe(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool istZiffer(char c) { return c >= '0' && c <= '9'; }
+
+int hexwert(char c) {
+    if (istZiffer(c)) return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+class Leser {
+public:
+    explicit Leser(std::string_view rtf) : rtf(rtf) {}
+
+    std::optional<std::u16string> lesen() {
+        while (pos < rtf.size()) {
+            const char c = rtf[pos++];
+            switch (c) {
+                case '{':
+                    if (gruppen.size() >= static_cast<std::size_t>(MaxGruppentiefe)) return std::nullopt;
+                    gruppen.push_back(gruppen.empty() ? Gruppe{} : gruppen.back());
+                    ersatzRest = 0;
+                    break;
+                case '}':
+                    ersatzRest = 0;
+                    if (!gruppen.empty()) gruppen.pop_back();
+                    // The document ends with its outermost group.
+                    if (gruppen.empty()) return fertig();
+                    break;
+                case '\\':
+                    steuerung();
+                    break;
+                case '\r':
+                case '\n':
+                    break;
+                default:
+                    if (static_cast<unsigned char>(c) >= 0x20 || c == '\t')
+                        zeichen(zeichenDerCodepage(codepage, static_cast<unsigned char>(c)));
+                    break;
+            }
+        }
+        return fertig();  // a document cut short keeps what it holds
+    }
+
+private:
+    struct Gruppe {
+        bool ohneText = false;
+        int uc = 1;  // characters of fallback after each \u
+    };
+
+    bool ohneText() const { return !gruppen.empty() && gruppen.back().ohneText; }
+
+    // A character of the document; the fallback of a \u is not shown.
+    void zeichen(char16_t z) {
+        if (ersatzRest > 0) {
+            --ersatzRest;
+            return;
+        }
+        if (ohneText()) return;
+        text.push_back(z);
+        zelleOffen = false;
+    }
+
+    // A control word or symbol that shows nothing still counts as one fallback character.
+    bool alsErsatzVerbraucht() {
+        if (ersatzRest == 0) return false;
+        --ersatzRest;
+        return true;
+    }
+
+    void steuerung() {
+        if (pos >= rtf.size()) return;
+        if (!istBuchstabe(rtf[pos])) return symbol(rtf[pos++]);
+        const std::size_t anfang = pos;
+        while (pos < rtf.size() && istBuchstabe(rtf[pos])) ++pos;
+        const std::string_view wort = rtf.substr(anfang, pos - anfang);
+        bool negativ = false;
+        if (pos + 1 < rtf.size() && rtf[pos] == '-' && istZiffer(rtf[pos + 1])) {
+            negativ = true;
+            ++pos;
+        }
+        const bool hatParameter = pos < rtf.size() && istZiffer(rtf[pos]);
+        long long wert = 0;
+        while (pos < rtf.size() && istZiffer(rtf[pos]))
+            wert = std::min<long long>(wert * 10 + (rtf[pos++] - '0'), INT_MAX);
+        if (pos < rtf.size() && rtf[pos] == ' ') ++pos;
+        steuerwort(wort, hatParameter, static_cast<int>(negativ ? -wert : wert));
+    }
+
+    void symbol(char c) {
+        switch (c) {
+            case '\\':
+            case '{':
+            case '}':
+                return zeichen(static_cast<char16_t>(c));
+            case '~':
+                return zeichen(u'\u00A0');
+            case '_':
+                return zeichen(u'\u2011');
+            case '\'': {
+                const int hoch = pos < rtf.size() ? hexwert(rtf[pos]) : -1;
+                const int tief = pos + 1 < rtf.size() ? hexwert(rtf[pos + 1]) : -1;
+                if (hoch < 0 || tief < 0) return;  // broken escape: nothing
+                pos += 2;
+                return zeichen(zeichenDerCodepage(codepage, static_cast<unsigned char>(hoch * 16 + tief)));
+            }
+            case '\r':
+            case '\n':
+                return zeichen(u'\n');
+            case '*':
+                // A destination that a reader may ignore: none of them holds text we show.
+                if (!alsErsatzVerbraucht() && !gruppen.empty()) gruppen.back().ohneText = true;
+                return;
+            default:
+                alsErsatzVerbraucht();  // \- and the other symbols show nothing
+                return;
+        }
+    }
+
+    void steuerwort(std::string_view wort, bool hatParameter, int wert) {
+        if (wort == "bin") {
+            // Binary data: skipped as it stands, however it looks.
+            const std::size_t laenge = hatParameter && wert > 0 ? static_cast<std::size_t>(wert) : 0;
+            pos += std::min(laenge, rtf.size() - pos);
+            alsErsatzVerbraucht();
+            return;
+        }
+        if (alsErsatzVerbraucht()) return;
+        for (const Benanntes& b : BenannteZeichen)
+            if (b.wort == wort) return zeichen(b.zeichen);
+        if (wort == "cell") {
+            zeichen(u'\t');
+            if (!ohneText()) zelleOffen = true;
+        } else if (wort == "row") {
+            // The cells' tab before a row's end gives way to the line break.
+            if (ohneText()) return;
+            if (zelleOffen)
+                text.back() = u'\n';
+            else
+                text.push_back(u'\n');
+            zelleOffen = false;
+        } else if (wort == "u") {
+            if (!hatParameter) return;
+            // A signed 16-bit number; what lies outside that is no character.
+            zeichen(wert < -32768 || wert > 65535 ? Ersatzzeichen : static_cast<char16_t>(wert < 0 ? wert + 65536 : wert));
+            ersatzRest = gruppen.empty() ? 1 : gruppen.back().uc;
+        } else if (wort == "uc") {
+            if (hatParameter && !gruppen.empty()) gruppen.back().uc = std::max(wert, 0);
+        } else if (wort == "ansi") {
+            codepage = 1252;
+        } else if (wort == "ansicpg") {
+            if (hatParameter) codepage = wert;
+        } else if (wort == "mac" || wort == "pc" || wort == "pca") {
+            codepage = 0;
+        } else if (std::find(OhneText.begin(), OhneText.end(), wort) != OhneText.end()) {
+            if (!gruppen.empty()) gruppen.back().ohneText = true;
+        }
+    }
+
+    // Surrogates that do not pair up are no characters.
+    std::u16string fertig() {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char16_t z = text[i];
+            const bool hoch = z >= 0xD800 && z <= 0xDBFF, tief = z >= 0xDC00 && z <= 0xDFFF;
+            if (hoch && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
+                ++i;
+            else if (hoch || tief)
+                text[i] = Ersatzzeichen;
+        }
+        return std::move(text);
+    }
+
+    std::string_view rtf;
+    std::size_t pos = 0;
+    std::vector<Gruppe> gruppen;
+    int codepage = 1252;
+    int ersatzRest = 0;  // fallback characters still to skip
+    bool zelleOffen = false;
+    std::u16string text;
+};
+
+}  // namespace
+
+std::optional<std::u16string> rtfText(std::string_view rtf) {
+    if (!rtf.starts_with("{\\rtf")) return std::nullopt;
+    return Leser(rtf).lesen();
+}
+
+}  // namespace fluvan::conductivity
