@@ -12,6 +12,8 @@ RichTextBox::RichTextBox(QWidget* eltern) : QPlainTextEdit(eltern) {
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFocusPolicy(Qt::StrongFocus);
+    // Nothing can be typed into it, so the tab key moves on to the next control.
+    setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }
 

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "app/frmHauptForm.h"
+#include "app/frmLeitfaehigkeit.h"
 #include "app/frmSplashscreen.h"
 #include "app/frmSplashscreen1.h"
 #include "base/variable.h"
@@ -49,6 +50,7 @@ protected:
         delete platform::fensterZeiger<frmHauptForm>().data();
         delete platform::fensterZeiger<frmSplashscreen>().data();
         delete platform::fensterZeiger<frmSplashscreen1>().data();
+        delete platform::fensterZeiger<app::frmLeitfaehigkeit>().data();
         loescheGeschlosseneFenster();
         platform::dienste() = gesichert;
         base::Variable::instanz() = base::Variable{};
