@@ -8,7 +8,8 @@ $sudo apt-get install -y --no-install-recommends \
   g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev \
   qt6-base-dev qt6-qpa-plugins libgl-dev \
   fonts-liberation fonts-dejavu-core locales \
-  xvfb xauth
+  xvfb xauth \
+  clang libclang-rt-14-dev
 # A comma locale for the tests that the core never reads the process locale.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   $sudo sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
