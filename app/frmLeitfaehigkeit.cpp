@@ -104,12 +104,10 @@ frmLeitfaehigkeit::frmLeitfaehigkeit(std::filesystem::path dokument) : dokument(
 }
 
 void frmLeitfaehigkeit::Form_Load() {
-    const std::string& sprache = base::Variable::instanz().Sprache;
-    for (const leitfaehigkeit::Sprachzeile& zeile : leitfaehigkeit::Sprachtabelle) {
-        if (zeile.Sprache != sprache) continue;
-        cmdEnde->setText(qtext(zeile.cmdEnde));
-        setWindowTitle(qtext(zeile.Titel));
-        break;
+    // Title and button stay empty for a code that is none of the four.
+    if (const auto sprache = base::sprachcode(base::Variable::instanz().Sprache)) {
+        cmdEnde->setText(qtext(leitfaehigkeit::cmdEnde[*sprache]));
+        setWindowTitle(qtext(leitfaehigkeit::Titel[*sprache]));
     }
     {
         const QSignalBlocker still(List1);
@@ -146,14 +144,9 @@ void frmLeitfaehigkeit::Ausgabe() {
 }
 
 void frmLeitfaehigkeit::cmdEnde_Click() {
-    const std::string& sprache = base::Variable::instanz().Sprache;
     // The main form takes its language from Sprache when it is created; it is
     // shown before this window closes, so the program never runs out of windows.
-    for (const leitfaehigkeit::Sprachzeile& zeile : leitfaehigkeit::Sprachtabelle) {
-        if (zeile.Sprache != sprache) continue;
-        zeigeFenster<frmHauptForm>();
-        break;
-    }
+    if (base::sprachcode(base::Variable::instanz().Sprache)) zeigeFenster<frmHauptForm>();
     close();
 }
 

@@ -2,26 +2,14 @@
 // The language table of the conductivity window: only its title, its end
 // button and the line shown instead of a passage follow the language. The
 // list, the name and the column headings are English in every language.
-#include <array>
 #include <string_view>
 
 #include "base/sprache.h"
 
 namespace fluvan::app::leitfaehigkeit {
 
-struct Sprachzeile {
-    std::string_view Sprache;
-    std::string_view Titel;
-    std::string_view cmdEnde;
-};
-
-// Compared in this order, as whole texts.
-inline constexpr std::array<Sprachzeile, 4> Sprachtabelle = {{
-    {"D", "Leitfähigkeit", "Ende"},
-    {"GB", "Conductivity", "End"},
-    {"F", "Conductivité", "Fin"},
-    {"E", "Conductividad", "Terminar"},
-}};
+inline constexpr base::Texte Titel{"Leitfähigkeit", "Conductivity", "Conductivité", "Conductividad"};
+inline constexpr base::Texte cmdEnde{"Ende", "End", "Fin", "Terminar"};
 
 inline constexpr std::string_view Label3 = "Concentration";
 inline constexpr std::string_view Label4 = "Temp.";

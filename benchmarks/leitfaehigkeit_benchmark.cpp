@@ -17,13 +17,13 @@ namespace {
 using fluvan::app::frmLeitfaehigkeit;
 using fluvan::platform::offenesFenster;
 
-fluvan::frmHauptForm* hauptform() {
+fluvan::app::frmHauptForm* hauptform() {
     fluvan::base::Variable::instanz().Sprache = "GB";
-    return fluvan::platform::zeigeFenster<fluvan::frmHauptForm>();
+    return fluvan::platform::zeigeFenster<fluvan::app::frmHauptForm>();
 }
 
 // Shown means: on the screen and painted once.
-frmLeitfaehigkeit* oeffne(fluvan::frmHauptForm* form) {
+frmLeitfaehigkeit* oeffne(fluvan::app::frmHauptForm* form) {
     form->mnuLeitfaehigkeit->trigger();
     frmLeitfaehigkeit* fenster = offenesFenster<frmLeitfaehigkeit>();
     if (!QTest::qWaitForWindowExposed(fenster)) std::fprintf(stderr, "window not exposed\n");
@@ -32,7 +32,7 @@ frmLeitfaehigkeit* oeffne(fluvan::frmHauptForm* form) {
 }
 
 void BM_MenueBisErstePassage(benchmark::State& state) {
-    fluvan::frmHauptForm* form = hauptform();
+    fluvan::app::frmHauptForm* form = hauptform();
     for (auto _ : state) {
         frmLeitfaehigkeit* fenster = oeffne(form);
         benchmark::DoNotOptimize(fenster->RichTextBox1->document()->characterCount());
@@ -64,6 +64,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    delete offenesFenster<fluvan::frmHauptForm>();
+    delete offenesFenster<fluvan::app::frmHauptForm>();
     return 0;
 }

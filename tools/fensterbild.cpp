@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
         QTimer::singleShot(1000, [dokument] {
             if (!dokument.empty())
                 fluvan::platform::zeigeFenster<fluvan::app::frmLeitfaehigkeit>(dokument);
-            else if (auto* form = fluvan::platform::offenesFenster<fluvan::frmHauptForm>())
+            else if (auto* form = fluvan::platform::offenesFenster<fluvan::app::frmHauptForm>())
                 form->mnuLeitfaehigkeit->trigger();
         });
     }
