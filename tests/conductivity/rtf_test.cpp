@@ -14,6 +14,12 @@ struct Fall {
     std::u16string_view text;
 };
 
+void pruefe(const Fall& f) {
+    const std::optional<std::u16string> text = rtfText(f.rtf);
+    ASSERT_TRUE(text.has_value()) << f.was;
+    EXPECT_EQ(*text, f.text) << f.was;
+}
+
 // One small document per construct.
 TEST(RtfText, EinDokumentJeKonstrukt) {
     for (const Fall& f : {
@@ -51,9 +57,7 @@ TEST(RtfText, EinDokumentJeKonstrukt) {
              Fall{"\\bin data", "{\\rtf1{\\pict\\bin4 }{{{}x}", u"x"},
              Fall{"the document ends with its group", "{\\rtf1 a}b", u"a"},
          }) {
-        const std::optional<std::u16string> text = rtfText(f.rtf);
-        ASSERT_TRUE(text.has_value()) << f.was;
-        EXPECT_EQ(*text, f.text) << f.was;
+        pruefe(f);
     }
 }
 
@@ -77,9 +81,7 @@ TEST(RtfText, KaputteDokumente) {
              Fall{"negative \\bin", "{\\rtf1 a\\bin-5 b}", u"ab"},
              Fall{"nested as deep as allowed", tief, u"x"},
          }) {
-        const std::optional<std::u16string> text = rtfText(f.rtf);
-        ASSERT_TRUE(text.has_value()) << f.was;
-        EXPECT_EQ(*text, f.text) << f.was;
+        pruefe(f);
     }
     EXPECT_FALSE(rtfText(zuTief).has_value()) << "nested deeper than allowed";
     EXPECT_FALSE(rtfText("").has_value());
