@@ -63,10 +63,10 @@ inline constexpr std::array<Sprung, 2> Spruenge = {{
     {'P', 44, 52, true},  // "Propionaldehyde" begins at "Pca"; "Pyridine" runs to "Pxx"
 }};
 
-constexpr const Umstellung* umstellung(std::string_view name) {
+constexpr bool umgestellt(std::string_view name) {
     for (const Umstellung& u : Umstellungen)
-        if (u.name == name) return &u;
-    return nullptr;
+        if (u.name == name) return true;
+    return false;
 }
 
 constexpr std::size_t zeile(std::string_view name) {
@@ -85,7 +85,7 @@ constexpr Platzfolge platzfolge() {
     Platzfolge folge;
     std::size_t n = 0;
     for (std::size_t i = 0; i < Stoffe.size(); ++i) {
-        if (umstellung(Stoffe[i].Name)) continue;
+        if (umgestellt(Stoffe[i].Name)) continue;
         folge.zeilen[n++] = i;
         folge.abschnitt[i] = Stoffe[i].Name[0];
         // Rows put after this one, and rows put after those.
@@ -144,7 +144,7 @@ constexpr std::array<Stoff, Stoffanzahl> mitMarken() {
 inline constexpr std::array<Stoff, Stoffanzahl> Stofftabelle = markenregel::mitMarken();
 
 // The row with exactly this name (case, blanks and punctuation count), or nullptr.
-constexpr const Stoff* findeStoff(std::string_view name) {
+inline const Stoff* findeStoff(std::string_view name) {
     for (const Stoff& s : Stofftabelle)
         if (s.Name == name) return &s;
     return nullptr;
@@ -187,13 +187,13 @@ constexpr bool listentexteStimmen() {
 
 static_assert(abschnitteStimmen(), "a section holds another number of rows than the document has places for");
 static_assert(listentexteStimmen(), "a list text is not one blank and the name");
-static_assert(findeStoff("Acetaldehyde")->Anfangsmarke.text() == "Aaa");
-static_assert(findeStoff("Acetic anhydride")->Endmarke.text() == "Aae");
-static_assert(findeStoff("Acetone")->Anfangsmarke.text() == "Aaf");
-static_assert(findeStoff("Asphalt emulsion")->Anfangsmarke.text() == "Abr");
-static_assert(findeStoff("Pyridine")->Endmarke.text() == "Pxx");
-static_assert(findeStoff("Propionaldehyde")->Anfangsmarke.text() == "Pca");
-static_assert(findeStoff("M- Nitrotoluene")->Anfangsmarke.text() == "Oah");
+static_assert(Stofftabelle[zeile("Acetaldehyde")].Anfangsmarke.text() == "Aaa");
+static_assert(Stofftabelle[zeile("Acetic anhydride")].Endmarke.text() == "Aae");
+static_assert(Stofftabelle[zeile("Acetone")].Anfangsmarke.text() == "Aaf");
+static_assert(Stofftabelle[zeile("Asphalt emulsion")].Anfangsmarke.text() == "Abr");
+static_assert(Stofftabelle[zeile("Pyridine")].Endmarke.text() == "Pxx");
+static_assert(Stofftabelle[zeile("Propionaldehyde")].Anfangsmarke.text() == "Pca");
+static_assert(Stofftabelle[zeile("M- Nitrotoluene")].Anfangsmarke.text() == "Oah");
 
 }  // namespace markenregel
 
