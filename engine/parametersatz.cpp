@@ -1,6 +1,7 @@
 #include <string>
 
 #include "engine/rechenlauf.h"
+#include "output/ergebnisstand.h"
 #include "parameters/geschwindigkeitspruefung.h"
 #include "parameters/parametersaetze.h"
 
@@ -23,6 +24,8 @@ void Rechenlauf::Parametersatz(Satzname name) {
         FehlerBerechnen();
     else
         FehlerBerechnenVeltrum();
+    // Curve and pressure loss are complete: the sheet shows this calculation.
+    output::merkeErgebnis(v);
     anzeige.zeigeBild1();
 }
 

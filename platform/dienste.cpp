@@ -5,7 +5,8 @@
 namespace fluvan::platform {
 namespace {
 
-// The result sheet is not built yet: a finished calculation shows nothing.
+// The result sheet lives above this layer: the program puts its display in
+// at start (app/main.cpp); until then a finished calculation shows nothing.
 class KeineErgebnisanzeige : public base::Ergebnisanzeige {
 public:
     void zeigeBild1() override {}

@@ -17,5 +17,6 @@ inline constexpr Systemfarbe Fensterhintergrund{255, 255, 255};
 inline constexpr Systemfarbe Fenstertext{0, 0, 0};
 inline constexpr Systemfarbe Fensterrahmen{0, 0, 0};
 inline constexpr Systemfarbe Titelleistentext{255, 255, 255};
+inline constexpr Systemfarbe Schaltflaeche{240, 240, 240};  // control faces
 
 }  // namespace fluvan::platform

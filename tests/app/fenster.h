@@ -7,11 +7,14 @@
 
 #include <ostream>
 
+#include "app/Bild1.h"
+#include "app/Bild2.h"
 #include "app/frmHauptForm.h"
 #include "app/frmLeitfaehigkeit.h"
 #include "app/frmSplashscreen.h"
 #include "app/frmSplashscreen1.h"
 #include "base/variable.h"
+#include "output/ergebnisstand.h"
 #include "platform/dienste.h"
 #include "platform/fensterregister.h"
 #include "fakes/fakes.h"
@@ -38,6 +41,7 @@ class Fenstertest : public ::testing::Test {
 protected:
     void SetUp() override {
         base::Variable::instanz() = base::Variable{};
+        output::vergesseErgebnis();
         meldungen.gezeigt.clear();
         region.trenner = ",";
         ende.beendet = 0;
@@ -51,9 +55,12 @@ protected:
         delete platform::fensterZeiger<frmSplashscreen>().data();
         delete platform::fensterZeiger<frmSplashscreen1>().data();
         delete platform::fensterZeiger<app::frmLeitfaehigkeit>().data();
+        delete platform::fensterZeiger<app::Bild1>().data();
+        delete platform::fensterZeiger<app::Bild2>().data();
         loescheGeschlosseneFenster();
         platform::dienste() = gesichert;
         base::Variable::instanz() = base::Variable{};
+        output::vergesseErgebnis();
     }
 
     // A new case inside one test: as if the test had just begun.

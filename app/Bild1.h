@@ -1,0 +1,78 @@
+#pragma once
+// The result sheet: the error-curve chart, the header of the sizing case and
+// the value table of one complete calculation.
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <array>
+
+#include "platform/mschart.h"
+#include "platform/rechteck.h"
+#include "platform/umbruchknopf.h"
+
+namespace fluvan::app {
+
+class Bild1 : public QMainWindow {
+    Q_OBJECT
+public:
+    Bild1();
+
+    // Label1(0) .. Label1(54), by role: 0-2 captions of model, size, range;
+    // 3-17 error column; 18-20 model, size, range; 21-35 flow column;
+    // 36, 37 customer, TAG number; 38 error heading; 39 flow heading;
+    // 40-54 velocity column.
+    std::array<QLabel*, 55> Label1{};
+    QLabel* Label2;  // caption customer
+    QLabel* Label3;  // caption TAG number
+    QLabel* Label4;  // velocity heading
+    QLabel* Label5;  // caption pressure loss
+    QLabel* Label6;  // pressure loss
+    QLabel* Label7;  // "mbar"
+    QLabel* Label8;  // caption sales-order number
+    QLabel* Label9;  // sales-order number
+    platform::Rechteck* Shape1;
+    platform::Rechteck* Shape2;
+    platform::Rechteck* Shape3;
+    platform::Rechteck* Shape4;
+    platform::Rechteck* Shape5;
+    platform::Rechteck* Shape6;
+    platform::Rechteck* Shape7;
+    QWidget* Line26 = nullptr;  // English window only
+    QLabel* Image1;
+    platform::MSChart* MSChart1;
+    platform::Umbruchknopf* cmdNeueBerechnung;
+    platform::Umbruchknopf* cmdEnde;
+    QLabel* Picture1;  // holds the captured picture
+
+    QMenu* mnuDiagrammdrucken;
+    QAction* mnuDrucken;
+    QAction* mnuWord;
+    QMenu* mnuNeueBerechnung;
+    QAction* mnuSpeichern;
+    QAction* mnuNeu;
+    QAction* mnuDruckverlust;
+    QAction* mnuEnde;
+
+public slots:
+    // Fills chart, header and table from the last complete calculation.
+    void Form_Load();
+    void cmdNeueBerechnung_Click();
+    void mnuNeu_Click();
+    void mnuDruckverlust_Click();
+    void cmdEnde_Click();
+    void mnuEnde_Click();
+    // Printing, saving and the word-processor hand-over: not wired yet.
+    void mnuDrucken_Click();
+    void mnuSpeichern_Click();
+    void mnuWord_Click();
+
+private:
+    void baueSteuerelemente(QWidget* innen);
+    void baueMenue();
+    void setzeFokusfolge();
+    void verbinde();
+};
+
+}  // namespace fluvan::app

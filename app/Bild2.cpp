@@ -1,0 +1,73 @@
+#include "app/Bild2.h"
+
+#include <QMenuBar>
+#include <vector>
+
+#include "app/Bild1.h"
+#include "app/bild2_lage.h"
+#include "app/diagramme.h"
+#include "app/ergebnisanzeige.h"
+#include "app/fensterrahmen.h"
+#include "base/sprache.h"
+#include "base/variable.h"
+#include "output/bild2_texte.h"
+#include "output/ergebnisstand.h"
+#include "platform/dienste.h"
+#include "platform/steuerelemente.h"
+#include "platform/twips.h"
+
+namespace fluvan::app {
+
+using namespace platform;
+namespace texte = output::bild2;
+
+Bild2::Bild2() {
+    const std::string_view s = base::Variable::instanz().Sprache;
+    const bild2::Sprachlage& lage = bild2::sprachlage(s);
+    QWidget* innen =
+        richteFensterEin(this, "Bild2", base::Programmtitel, lage.festerDialog, lage.innenBreite, lage.innenHoehe);
+
+    MSChart2 = new MSChart(GestaltungMSChart2(s), innen);
+    MSChart2->setObjectName(QStringLiteral("MSChart2"));
+    MSChart2->setFocusPolicy(Qt::TabFocus);
+    platziere(MSChart2, lage.MSChart2);
+
+    Picture2 = neu<QLabel>(innen, "Picture2");
+    Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture2->setFocusPolicy(Qt::TabFocus);
+    platziere(Picture2, lage.picture2Links, bild2::Picture2Oben, bild2::Picture2Breite, bild2::Picture2Hoehe);
+
+    mnuDruck = menue(this, "mnuDruck", texte::mnuDruck[s]);
+    mnuDiagrammDruck = eintrag(mnuDruck, "mnuDiagrammDruck", texte::mnuDiagrammDruck[s]);
+    mnuWordeinbinden = eintrag(mnuDruck, "mnuWordeinbinden", texte::mnuWordeinbinden[s]);
+    mnuEnde = eintrag(menuBar(), "mnuEnde", texte::mnuEnde[s]);
+    connect(mnuDiagrammDruck, &QAction::triggered, this, &Bild2::mnuDiagrammDruck_Click);
+    connect(mnuWordeinbinden, &QAction::triggered, this, &Bild2::mnuWordeinbinden_Click);
+    connect(mnuEnde, &QAction::triggered, this, &Bild2::mnuEnde_Click);
+
+    const std::vector<QWidget*> folge = lage.deutscheFokusfolge ? std::vector<QWidget*>{MSChart2, Picture2}
+                                                                 : std::vector<QWidget*>{Picture2, MSChart2};
+    setTabOrder(folge[0], folge[1]);
+    folge.front()->setFocus();
+
+    Form_Load();
+    fixiereGroesse(this);
+    if (lage.zentriert) zentriere(this);
+}
+
+void Bild2::Form_Load() {
+    const base::Variable stand = output::ladestand(base::Variable::instanz());
+    const std::string trenner = dienste().region->Dezimaltrennzeichen();
+    Diagrammfuellung(*MSChart2, output::diagrammfuellung(stand.Druckabfall, stand, trenner));
+}
+
+void Bild2::mnuDiagrammDruck_Click() {}
+
+void Bild2::mnuWordeinbinden_Click() {}
+
+void Bild2::mnuEnde_Click() {
+    zeigeErgebnisfenster<Bild1>();
+    close();
+}
+
+}  // namespace fluvan::app

@@ -1,0 +1,158 @@
+// Navigation between the main form, the sheet and the diagram, and which
+// calculation each of them shows.
+#include "output/ergebnisstand.h"
+#include "tests/app/ergebnisfenster.h"
+
+namespace fluvan::test {
+namespace {
+
+class Ergebnisnavigation : public Ergebnisfenstertest {
+protected:
+    // The leftmost chart label of a window: the 5 % flow of what it shows.
+    static QString fuenfProzent(const platform::MSChart* c) { return c->rowLabel(1); }
+};
+
+TEST_F(Ergebnisnavigation, NeueBerechnungZeigtDieHauptformUndSchliesstDasBlatt) {
+    for (const bool menue : {false, true}) {
+        SCOPED_TRACE(menue ? "mnuNeu" : "cmdNeueBerechnung");
+        neuerFall();
+        app::Bild1* b = rechne("D", "12.5");
+        ASSERT_NE(b, nullptr);
+        frmHauptForm* form = platform::offenesFenster<frmHauptForm>();
+        form->txtVolumen->setText("7");
+        if (menue) b->mnuNeu->trigger();
+        else QTest::mouseClick(b->cmdNeueBerechnung, Qt::LeftButton);
+        loescheGeschlosseneFenster();
+        EXPECT_EQ(blatt(), nullptr);
+        EXPECT_EQ(platform::offenesFenster<frmHauptForm>(), form) << "the open form comes back unchanged";
+        EXPECT_EQ(form->txtVolumen->text(), "7");
+    }
+    // A main form closed meanwhile is created anew.
+    neuerFall();
+    app::Bild1* b = rechne("GB", "12.5");
+    ASSERT_NE(b, nullptr);
+    platform::offenesFenster<frmHauptForm>()->close();
+    loescheGeschlosseneFenster();
+    b->cmdNeueBerechnung->click();
+    frmHauptForm* neu = platform::offenesFenster<frmHauptForm>();
+    ASSERT_NE(neu, nullptr);
+    EXPECT_EQ(neu->txtVolumen->text(), "0.0");
+    EXPECT_EQ(neu->cmdFehlerkurve->text(), "&Calculation");
+}
+
+TEST_F(Ergebnisnavigation, DruckverlustOeffnetDasDiagrammNebenDemBlatt) {
+    app::Bild1* b = rechne("D", "12.5");
+    ASSERT_NE(b, nullptr);
+    b->mnuDruckverlust->trigger();
+    app::Bild2* d = diagramm();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(blatt(), b);
+    b->mnuDruckverlust->trigger();
+    EXPECT_EQ(diagramm(), d) << "one diagram at most";
+}
+
+TEST_F(Ergebnisnavigation, EndeDesDiagrammsZeigtDasBlattUndSchliesstDasDiagramm) {
+    app::Bild1* b = rechne("D", "12.5");
+    b->mnuDruckverlust->trigger();
+    diagramm()->mnuEnde->trigger();
+    loescheGeschlosseneFenster();
+    EXPECT_EQ(diagramm(), nullptr);
+    EXPECT_EQ(blatt(), b) << "the open sheet comes to the front";
+    EXPECT_TRUE(QTest::qWaitForWindowActive(b));
+
+    // With the sheet closed meanwhile, the end entry creates a new one.
+    b->mnuDruckverlust->trigger();
+    b->close();
+    loescheGeschlosseneFenster();
+    ASSERT_NE(diagramm(), nullptr) << "closing the sheet leaves the diagram open";
+    diagramm()->mnuEnde->trigger();
+    loescheGeschlosseneFenster();
+    EXPECT_EQ(diagramm(), nullptr);
+    ASSERT_NE(blatt(), nullptr);
+    EXPECT_EQ(blatt()->Label1[21]->text(), " 12,5");
+}
+
+TEST_F(Ergebnisnavigation, EndeBeendetDasProgrammSofort) {
+    app::Bild1* b = rechne("D", "12.5");
+    b->cmdEnde->click();
+    EXPECT_EQ(ende.beendet, 1);
+    b->mnuEnde->trigger();
+    EXPECT_EQ(ende.beendet, 2);
+}
+
+// Print, save and word entries stand in the menus but open or close nothing yet.
+TEST_F(Ergebnisnavigation, DruckeintraegeTunNochNichts) {
+    app::Bild1* b = rechne("D", "12.5");
+    b->mnuDruckverlust->trigger();
+    app::Bild2* d = diagramm();
+    for (QAction* a : {b->mnuDrucken, b->mnuSpeichern, b->mnuWord, d->mnuDiagrammDruck, d->mnuWordeinbinden})
+        a->trigger();
+    loescheGeschlosseneFenster();
+    EXPECT_EQ(blatt(), b);
+    EXPECT_EQ(diagramm(), d);
+    EXPECT_EQ(ende.beendet, 0);
+}
+
+// Before any complete calculation there is nothing to show.
+TEST_F(Ergebnisnavigation, OhneVollstaendigeRechnungOeffnetSichNichts) {
+    EXPECT_EQ(rechne("D", "0"), nullptr);
+    EXPECT_EQ(meldungen.gezeigt.size(), 1u);
+    app::ergebnisanzeige().zeigeBild1();
+    EXPECT_EQ(blatt(), nullptr);
+    EXPECT_EQ(app::zeigeErgebnisfenster<app::Bild2>(), nullptr);
+    EXPECT_EQ(diagramm(), nullptr);
+}
+
+// A new complete calculation reaches an open sheet and an open diagram: both
+// read it and come to the front, the same windows as before.
+TEST_F(Ergebnisnavigation, NeueRechnungErneuertOffenesBlattUndDiagramm) {
+    app::Bild1* b = rechne("D", "12.5");
+    b->mnuDruckverlust->trigger();
+    app::Bild2* d = diagramm();
+    ASSERT_NE(d, nullptr);
+    platform::offenesFenster<frmHauptForm>()->txtKunde->setText("Neu AG");
+
+    EXPECT_EQ(rechne("D", "25"), b);
+    EXPECT_EQ(diagramm(), d);
+    EXPECT_EQ(b->Label1[20]->text(), " 0 -25 m3/Stunde");
+    EXPECT_EQ(b->Label1[21]->text(), " 25");
+    EXPECT_EQ(b->Label1[36]->text(), " Neu AG");
+    EXPECT_EQ(fuenfProzent(b->MSChart1), "1,25");
+    EXPECT_EQ(fuenfProzent(d->MSChart2), "1,25");
+    EXPECT_EQ(d->MSChart2->value(20), static_cast<double>(v().Druckabfall(1)));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(b)) << "the sheet is in front";
+}
+
+// A run that stops early reaches no window: the diagram's end entry and a new
+// sheet show the last complete calculation, with the header cells as they are.
+TEST_F(Ergebnisnavigation, AbgebrochenerLaufErreichtKeinFenster) {
+    app::Bild1* b = rechne("D", "12.5");
+    b->mnuDruckverlust->trigger();
+    b->cmdNeueBerechnung->click();
+    loescheGeschlosseneFenster();
+
+    frmHauptForm* form = platform::offenesFenster<frmHauptForm>();
+    form->txtKunde->setText("Später");
+    EXPECT_EQ(rechne("D", "99", 0), nullptr) << "DN 2.5 at 99 m3/h: the velocity check stops the run";
+    ASSERT_EQ(meldungen.gezeigt.size(), 1u);
+    EXPECT_EQ(v().Durchfluss(1), 99.0f);
+    form->cboMIDDaten->setCurrentIndex(0);  // another model selected since
+
+    diagramm()->mnuEnde->trigger();
+    loescheGeschlosseneFenster();
+    app::Bild1* neu = blatt();
+    ASSERT_NE(neu, nullptr);
+    EXPECT_EQ(neu->Label1[20]->text(), " 0 -12,5 m3/Stunde");
+    EXPECT_EQ(neu->Label1[21]->text(), " 12,5");
+    EXPECT_EQ(neu->Label1[18]->text(), " Veltrum 220");
+    EXPECT_EQ(neu->Label1[19]->text(), " DN 50 - 2\"");
+    EXPECT_EQ(neu->MSChart1->rowLabel(20), "12,5");
+    EXPECT_EQ(neu->Label1[36]->text(), QString::fromUtf8(" Später")) << "header cells as they are now";
+
+    // The open sheet keeps its header until the next load.
+    form->txtKunde->setText("Noch später");
+    EXPECT_EQ(neu->Label1[36]->text(), QString::fromUtf8(" Später"));
+}
+
+}  // namespace
+}  // namespace fluvan::test
