@@ -73,7 +73,6 @@ void Bild1::baueSteuerelemente(QWidget* innen) {
 
     MSChart1 = new MSChart(GestaltungMSChart1(s), innen);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
-    MSChart1->setFocusPolicy(Qt::TabFocus);
     platziere(MSChart1, lage.MSChart1);
 
     Image1 = neu<QLabel>(innen, "Image1");

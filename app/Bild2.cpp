@@ -29,7 +29,6 @@ Bild2::Bild2() {
 
     MSChart2 = new MSChart(GestaltungMSChart2(s), innen);
     MSChart2->setObjectName(QStringLiteral("MSChart2"));
-    MSChart2->setFocusPolicy(Qt::TabFocus);
     platziere(MSChart2, lage.MSChart2);
 
     Picture2 = neu<QLabel>(innen, "Picture2");
