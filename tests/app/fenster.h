@@ -37,6 +37,16 @@ public:
 // Lets the deletions of closed windows happen, as the event loop would.
 inline void loescheGeschlosseneFenster() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+// The names of the controls that Tab visits, from the focused one on.
+inline QStringList tabfolge(int schritte) {
+    QStringList folge;
+    for (int i = 0; i < schritte; ++i) {
+        folge << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return folge;
+}
+
 class Fenstertest : public ::testing::Test {
 protected:
     void SetUp() override {
