@@ -23,7 +23,6 @@ base::Variable ladestand(const base::Variable& jetzt) {
     v.Kunde = jetzt.Kunde;
     v.TAGNummer = jetzt.TAGNummer;
     v.VKNummer = jetzt.VKNummer;
-    v.Sprache = jetzt.Sprache;
     return v;
 }
 
