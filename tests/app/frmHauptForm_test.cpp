@@ -269,7 +269,7 @@ TEST_F(Hauptform, EigeneBaulaengeBleibtStehen) {
     EXPECT_EQ(v().Baulaenge, 250.5f);
 }
 
-// Tab from the first control runs through the specified order and back.
+// Tab from the first control runs through the form's focus order and back.
 TEST_F(Hauptform, FokusfolgeJeSprache) {
     const QStringList deutsch{"cboMIDDaten", "cboMIDDN", "cmdFehlerkurve", "cboEinheiten", "txtVolumen",
                               "cmdEnde", "txtKunde", "txtTAG", "cboZeitEinheiten", "txtVKNummer",
