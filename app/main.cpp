@@ -2,10 +2,12 @@
 #include <QApplication>
 
 #include "app/frmSplashscreen.h"
+#include "platform/anwendung.h"
 #include "platform/fensterregister.h"
 
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
+    fluvan::platform::richteAnwendungEin();
     fluvan::platform::zeigeFenster<fluvan::app::frmSplashscreen>();
     return anwendung.exec();
 }

@@ -10,10 +10,12 @@
 #include "app/frmHauptForm.h"
 #include "app/frmLeitfaehigkeit.h"
 #include "app/frmSplashscreen.h"
+#include "platform/anwendung.h"
 #include "platform/fensterregister.h"
 
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
+    fluvan::platform::richteAnwendungEin();
     auto* start = fluvan::platform::zeigeFenster<fluvan::app::frmSplashscreen>();
     const QString sprache = argc > 1 ? QString::fromLatin1(argv[1]) : QString();
     QTimer::singleShot(500, start, [start, sprache] {
