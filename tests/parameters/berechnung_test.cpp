@@ -76,6 +76,7 @@ std::string fallname(const ::testing::TestParamInfo<Fall>& info) {
 
 // Every model at one accepted size with a table length, and every further
 // variant of a model at a size of its own; the velocities spread over the range.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     AlleModelle, Berechnung,
     ::testing::Values(
@@ -146,6 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{"Veltrum 620", "250", "778", BerechnenVeltrum620, 365},
         Fall{"Veltrum 720", "65", "131", BerechnenVeltrum720, 220}),
     fallname);
+// clang-format on
 
 // DN 2.5 with the decimal point as the regional separator: the same run as
 // with the comma.
