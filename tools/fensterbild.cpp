@@ -1,23 +1,37 @@
 // A helper for looking at the windows on a display: starts like the program,
 // then presses the flag button of the language given as first argument, as a
-// user would; with "info" as second argument it then chooses the info entry,
-// with "leitfaehigkeit" the conductivity entry, and with a document as third
-// argument it shows the conductivity window on that document instead.
+// user would. A second argument then acts on the main form:
+//   info            chooses the info entry
+//   leitfaehigkeit  chooses the conductivity entry, or with a document as
+//                   third argument shows the conductivity window on it
+//   liste           opens the list of nominal sizes
+//   auslegung       opens the design aid, clicks its first input cell and
+//                   types the third argument (default "10")
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <string>
 
+#include "app/auslegungshilfe/frmEXCELBlatt.h"
 #include "app/frmHauptForm.h"
 #include "app/frmLeitfaehigkeit.h"
 #include "app/frmSplashscreen.h"
 #include "platform/anwendung.h"
 #include "platform/fensterregister.h"
 
+using fluvan::app::frmEXCELBlatt;
+using fluvan::app::frmHauptForm;
+using fluvan::platform::offenesFenster;
+
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
     fluvan::platform::richteAnwendungEin();
     auto* start = fluvan::platform::zeigeFenster<fluvan::app::frmSplashscreen>();
     const QString sprache = argc > 1 ? QString::fromLatin1(argv[1]) : QString();
+    const QString schritt = argc > 2 ? QString::fromLatin1(argv[2]) : QString();
+    const std::string drittes = argc > 3 ? argv[3] : "";
     QTimer::singleShot(500, start, [start, sprache] {
         QPushButton* knopf = sprache == "D"    ? start->cmdDeutsch
                              : sprache == "GB" ? start->cmdEnglisch
@@ -26,19 +40,27 @@ int main(int argc, char** argv) {
                                                : nullptr;
         if (knopf) QTest::mouseClick(knopf, Qt::LeftButton);
     });
-    if (argc > 2 && QString::fromLatin1(argv[2]) == "info") {
-        QTimer::singleShot(1000, [] {
-            if (auto* form = fluvan::platform::offenesFenster<fluvan::app::frmHauptForm>()) form->mnuInfo->trigger();
-        });
-    }
-    if (argc > 2 && QString::fromLatin1(argv[2]) == "leitfaehigkeit") {
-        const std::string dokument = argc > 3 ? argv[3] : "";
-        QTimer::singleShot(1000, [dokument] {
-            if (!dokument.empty())
-                fluvan::platform::zeigeFenster<fluvan::app::frmLeitfaehigkeit>(dokument);
-            else if (auto* form = fluvan::platform::offenesFenster<fluvan::app::frmHauptForm>())
-                form->mnuLeitfaehigkeit->trigger();
-        });
-    }
+    QTimer::singleShot(1000, [schritt, drittes] {
+        if (schritt == "leitfaehigkeit" && !drittes.empty()) {
+            fluvan::platform::zeigeFenster<fluvan::app::frmLeitfaehigkeit>(drittes);
+            return;
+        }
+        frmHauptForm* form = offenesFenster<frmHauptForm>();
+        if (!form) return;
+        if (schritt == "info") form->mnuInfo->trigger();
+        if (schritt == "leitfaehigkeit") form->mnuLeitfaehigkeit->trigger();
+        if (schritt == "liste") form->cboMIDDN->showPopup();
+        if (schritt == "auslegung") {
+            form->mnuEXCEL->trigger();
+            const QString text = drittes.empty() ? QStringLiteral("10") : QString::fromStdString(drittes);
+            QTimer::singleShot(500, [text] {
+                frmEXCELBlatt* blatt = offenesFenster<frmEXCELBlatt>();
+                if (!blatt) return;
+                QLineEdit* b9 = blatt->OLE1->eingabezelle(QStringLiteral("B9"));
+                QTest::mouseClick(b9, Qt::LeftButton, {}, b9->rect().center());
+                QTest::keyClicks(b9, text);
+            });
+        }
+    });
     return anwendung.exec();
 }
