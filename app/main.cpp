@@ -3,11 +3,13 @@
 
 #include "app/ergebnisanzeige.h"
 #include "app/frmSplashscreen.h"
+#include "platform/anwendung.h"
 #include "platform/dienste.h"
 #include "platform/fensterregister.h"
 
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
+    fluvan::platform::richteAnwendungEin();
     fluvan::platform::dienste().ergebnis = &fluvan::app::ergebnisanzeige();
     fluvan::platform::zeigeFenster<fluvan::app::frmSplashscreen>();
     return anwendung.exec();

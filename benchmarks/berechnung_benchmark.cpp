@@ -15,6 +15,7 @@ struct Modell {
     const char* endwert;  // m3/h, inside the model's velocity range
 };
 
+// clang-format off
 constexpr std::array<Modell, 47> Modelle = {{
     {"Brisal 11", "50", "5.65"},       {"Brisal 12", "100", "70.7"},      {"Brisal 13", "1600", "26800"},
     {"Brisal 14", "3000", "153000"},   {"TKD 21", "40", "43"},            {"TKD 22", "10", "0.127"},
@@ -33,6 +34,7 @@ constexpr std::array<Modell, 47> Modelle = {{
     {"Veltrum 220", "10", "1.7"},      {"Veltrum 320", "1200", "38700"},  {"Veltrum 520", "1600", "3260"},
     {"Veltrum 620", "250", "778"},     {"Veltrum 720", "65", "131"},
 }};
+// clang-format on
 
 void waehle(fluvan::fakes::Kette& k, const Modell& m) {
     k.v.Geraetetyp = m.text;

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "app/frmSplashscreen.h"
+#include "platform/anwendung.h"
 #include "platform/fensterregister.h"
 
 namespace {
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     const auto beginn = std::chrono::steady_clock::now();
     if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication anwendung(argc, argv);
+    fluvan::platform::richteAnwendungEin();
     zeigeStartbild();
     const std::chrono::duration<double, std::milli> erster = std::chrono::steady_clock::now() - beginn;
     std::printf("first start to start screen shown: %.1f ms\n", erster.count());

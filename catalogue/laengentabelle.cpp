@@ -13,6 +13,7 @@ struct Laenge {
     int laenge;
 };
 
+// clang-format off
 constexpr std::array<Laenge, 183> Laengen = {{
     // Baureihe 1: 51 rows
     {1, 25, 150}, {1, 32, 150}, {1, 40, 150}, {1, 50, 200}, {1, 65, 200}, {1, 80, 200},
@@ -57,6 +58,7 @@ constexpr std::array<Laenge, 183> Laengen = {{
     {7, 100, 350}, {7, 125, 350}, {7, 150, 350}, {7, 200, 400}, {7, 250, 400}, {7, 300, 500},
     {7, 350, 500}, {7, 400, 600}, {7, 500, 600},
 }};
+// clang-format on
 
 }  // namespace
 

@@ -25,6 +25,7 @@ struct Nennweite {
 };
 
 // Nennweitenliste: the nominal sizes in list order.
+// clang-format off
 inline constexpr std::array<Nennweite, 57> Nennweitenliste = {{
     {"DN 2.5 - 1/10\"", 2.5f, "1/10"},       {"DN 4 - 1/8\"", 4, "1/8"},
     {"DN 6 - 1/4\"", 6, "1/4"},              {"DN 10 - 3/8\"", 10, "3/8"},
@@ -56,6 +57,7 @@ inline constexpr std::array<Nennweite, 57> Nennweitenliste = {{
     {"DN 2800 - 112\"", 2800, "112"},        {"DN 2900 - 116\"", 2900, "116"},
     {"DN 3000 - 120\"", 3000, "120"},
 }};
+// clang-format on
 
 struct Volumeneinheit {
     std::string_view text;

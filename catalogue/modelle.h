@@ -19,6 +19,7 @@ struct Modell {
 
 inline constexpr std::array<Modell, 47> Modelle = [] {
     using enum Pruefname;
+    // clang-format off
     return std::array<Modell, 47>{{
         {"Brisal 11", Brisal11, 1},        {"Brisal 12", Brisal12, 1},
         {"Brisal 13", Brisal13, 1},        {"Brisal 14", Brisal14, 1},
@@ -45,6 +46,7 @@ inline constexpr std::array<Modell, 47> Modelle = [] {
         {"RSN 70 HT/LT", RSN70HT, 6},      {"RSN 70 HP", RSN70HP, 6},
         {"RSN 90", RSN90, 7},
     }};
+    // clang-format on
 }();
 
 // The row of a list text; the whole text must match, case included.

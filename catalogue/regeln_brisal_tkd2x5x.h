@@ -9,6 +9,7 @@ namespace fluvan::catalogue::regeln {
 using enum Satzname;
 using enum Ablehnung;
 
+// clang-format off
 inline constexpr std::array<Groessenregel, 16> BrisalTKD2x5x{{
     {Pruefname::Brisal11,
      {{zwischen(10, 600), BerechnenBris11klein},
@@ -149,5 +150,6 @@ inline constexpr std::array<Groessenregel, 16> BrisalTKD2x5x{{
      {"TKD 55 nur DN 50 ... DN 3000!", "TKD 55 only DN 50 ... DN 3000!",
       "TKD 55 uniquement DN 50 ... DN 3000!", "TKD 55 sólo DN 50 ... DN 3000!"}},
 }};
+// clang-format on
 
 }  // namespace fluvan::catalogue::regeln

@@ -9,6 +9,7 @@ namespace fluvan::catalogue::regeln {
 using enum Satzname;
 using enum Ablehnung;
 
+// clang-format off
 inline constexpr std::array<Groessenregel, 9> RSNVeltrumX20{{
     {Pruefname::Veltrum220,
      {{dn({10, 15, 25, 40, 50, 80, 100, 150}), BerechnenVeltrum220}},
@@ -76,5 +77,6 @@ inline constexpr std::array<Groessenregel, 9> RSNVeltrumX20{{
      {"RSN 90 nur DN 25 ... DN 3000!", "RSN 90 only DN 25 ... DN 3000!", "RSN 90 uniquement DN 25 ... DN 3000!",
       "RSN 90 sólo DN 25 ... DN 3000!"}},
 }};
+// clang-format on
 
 }  // namespace fluvan::catalogue::regeln

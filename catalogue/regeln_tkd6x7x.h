@@ -9,6 +9,7 @@ namespace fluvan::catalogue::regeln {
 using enum Satzname;
 using enum Ablehnung;
 
+// clang-format off
 inline constexpr std::array<Groessenregel, 9> TKD6x7x{{
     {Pruefname::TKD61,
      {{zwischen(2.5, 6), BerechnenTKD61klein},
@@ -116,5 +117,6 @@ inline constexpr std::array<Groessenregel, 9> TKD6x7x{{
      {"Nicht in DN 20 und 32!", "Not available in DN 20 and 32!", "Non disponible en DN 20 et 32!",
       "No en DN 20 y 32!"}},
 }};
+// clang-format on
 
 }  // namespace fluvan::catalogue::regeln

@@ -9,6 +9,7 @@ namespace fluvan::catalogue::regeln {
 using enum Satzname;
 using enum Ablehnung;
 
+// clang-format off
 inline constexpr std::array<Groessenregel, 13> VeltrumX10X30{{
     {Pruefname::Velt210,
      {{dn({10, 15, 25, 40, 50, 80, 100, 150}), BerechnenVelt210},
@@ -137,5 +138,6 @@ inline constexpr std::array<Groessenregel, 13> VeltrumX10X30{{
      {},
      {"Nicht in DN 550!", "Not available in DN 550!", "Non disponible en DN 550!", "No en DN 550!"}},
 }};
+// clang-format on
 
 }  // namespace fluvan::catalogue::regeln

@@ -1,8 +1,6 @@
 #pragma once
 // The calculation chain of the main form: from the calculate button to the
 // filled curve. Every step passes its values through Variable.
-#include <string>
-
 #include "base/ports.h"
 #include "base/variable.h"
 #include "catalogue/pruefname.h"

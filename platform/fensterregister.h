@@ -32,6 +32,9 @@ Fenster* zeigeFenster(Argumente&&... argumente) {
     zeiger->show();
     zeiger->raise();
     zeiger->activateWindow();
+    // The control that holds the focus shows it from the start, not only
+    // after the first Tab.
+    zeiger->setAttribute(Qt::WA_KeyboardFocusChange);
     return zeiger.data();
 }
 

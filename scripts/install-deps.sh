@@ -6,7 +6,7 @@ export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update
 $sudo apt-get install -y --no-install-recommends \
   g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev \
-  qt6-base-dev qt6-qpa-plugins libgl-dev \
+  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n \
   fonts-liberation fonts-dejavu-core locales \
   xvfb xauth \
   clang libclang-rt-14-dev

@@ -1,27 +1,43 @@
 // A helper for looking at the windows on a display: starts like the program,
 // then presses the flag button of the language given as first argument, as a
-// user would; with "info" as second argument it then chooses the info entry,
-// with "leitfaehigkeit" the conductivity entry (with a document as third
-// argument it shows the conductivity window on that document instead), with
-// "bild1" it calculates 12.5 m3 per hour at DN 50 and shows the result sheet,
-// with "bild2" also the pressure-loss diagram.
+// user would. A second argument then acts on the main form:
+//   info            chooses the info entry
+//   leitfaehigkeit  chooses the conductivity entry, or with a document as
+//                   third argument shows the conductivity window on it
+//   liste           opens the list of nominal sizes
+//   auslegung       opens the design aid, clicks its first input cell and
+//                   types the third argument (default "10")
+//   bild1           calculates 12.5 m3 per hour at DN 50: the result sheet
+//   bild2           the same, then the pressure-loss diagram
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <string>
 
 #include "app/Bild1.h"
+#include "app/auslegungshilfe/frmEXCELBlatt.h"
 #include "app/ergebnisanzeige.h"
 #include "app/frmHauptForm.h"
 #include "app/frmLeitfaehigkeit.h"
 #include "app/frmSplashscreen.h"
+#include "platform/anwendung.h"
 #include "platform/dienste.h"
 #include "platform/fensterregister.h"
 
+using fluvan::app::frmEXCELBlatt;
+using fluvan::app::frmHauptForm;
+using fluvan::platform::offenesFenster;
+
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
+    fluvan::platform::richteAnwendungEin();
     fluvan::platform::dienste().ergebnis = &fluvan::app::ergebnisanzeige();
     auto* start = fluvan::platform::zeigeFenster<fluvan::app::frmSplashscreen>();
     const QString sprache = argc > 1 ? QString::fromLatin1(argv[1]) : QString();
+    const QString schritt = argc > 2 ? QString::fromLatin1(argv[2]) : QString();
+    const std::string drittes = argc > 3 ? argv[3] : "";
     QTimer::singleShot(500, start, [start, sprache] {
         QPushButton* knopf = sprache == "D"    ? start->cmdDeutsch
                              : sprache == "GB" ? start->cmdEnglisch
@@ -30,36 +46,39 @@ int main(int argc, char** argv) {
                                                : nullptr;
         if (knopf) QTest::mouseClick(knopf, Qt::LeftButton);
     });
-    if (argc > 2 && QString::fromLatin1(argv[2]) == "info") {
-        QTimer::singleShot(1000, [] {
-            if (auto* form = fluvan::platform::offenesFenster<fluvan::app::frmHauptForm>()) form->mnuInfo->trigger();
-        });
-    }
-    if (argc > 2 && QString::fromLatin1(argv[2]) == "leitfaehigkeit") {
-        const std::string dokument = argc > 3 ? argv[3] : "";
-        QTimer::singleShot(1000, [dokument] {
-            if (!dokument.empty())
-                fluvan::platform::zeigeFenster<fluvan::app::frmLeitfaehigkeit>(dokument);
-            else if (auto* form = fluvan::platform::offenesFenster<fluvan::app::frmHauptForm>())
-                form->mnuLeitfaehigkeit->trigger();
-        });
-    }
-    const QString folge = argc > 2 ? QString::fromLatin1(argv[2]) : QString();
-    if (folge == "bild1" || folge == "bild2") {
-        QTimer::singleShot(1000, [folge] {
-            auto* form = fluvan::platform::offenesFenster<fluvan::app::frmHauptForm>();
-            if (!form) return;
+    QTimer::singleShot(1000, [schritt, drittes] {
+        if (schritt == "leitfaehigkeit" && !drittes.empty()) {
+            fluvan::platform::zeigeFenster<fluvan::app::frmLeitfaehigkeit>(drittes);
+            return;
+        }
+        frmHauptForm* form = offenesFenster<frmHauptForm>();
+        if (!form) return;
+        if (schritt == "info") form->mnuInfo->trigger();
+        if (schritt == "leitfaehigkeit") form->mnuLeitfaehigkeit->trigger();
+        if (schritt == "liste") form->cboMIDDN->showPopup();
+        if (schritt == "bild1" || schritt == "bild2") {
             form->txtKunde->setText(QStringLiteral("Muster GmbH"));
             form->txtTAG->setText(QStringLiteral("FT-101"));
             form->txtVKNummer->setText(QStringLiteral("4711"));
             form->cboMIDDN->setCurrentIndex(9);
             form->txtVolumen->setText(QStringLiteral("12.5"));
             QTest::mouseClick(form->cmdFehlerkurve, Qt::LeftButton);
-            if (folge != "bild2") return;
-            QTimer::singleShot(500, [] {
-                if (auto* blatt = fluvan::platform::offenesFenster<fluvan::app::Bild1>()) blatt->mnuDruckverlust->trigger();
+            if (schritt == "bild2")
+                QTimer::singleShot(500, [] {
+                    if (auto* blatt = offenesFenster<fluvan::app::Bild1>()) blatt->mnuDruckverlust->trigger();
+                });
+        }
+        if (schritt == "auslegung") {
+            form->mnuEXCEL->trigger();
+            const QString text = drittes.empty() ? QStringLiteral("10") : QString::fromStdString(drittes);
+            QTimer::singleShot(500, [text] {
+                frmEXCELBlatt* blatt = offenesFenster<frmEXCELBlatt>();
+                if (!blatt) return;
+                QLineEdit* b9 = blatt->OLE1->eingabezelle(QStringLiteral("B9"));
+                QTest::mouseClick(b9, Qt::LeftButton, {}, b9->rect().center());
+                QTest::keyClicks(b9, text);
             });
-        });
-    }
+        }
+    });
     return anwendung.exec();
 }

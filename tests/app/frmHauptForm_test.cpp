@@ -1,8 +1,11 @@
 #include "app/auslegungshilfe/frmEXCELBlatt.h"
 #include "app/frmHauptForm.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QStyleOption>
 
 #include "catalogue/listen.h"
 #include "platform/systemfarben.h"
@@ -32,6 +35,42 @@ TEST_F(Hauptform, NeuErstelltMitSeinenEntwurfstextenUndDenStandards) {
     EXPECT_EQ(form->cboMIDDN->itemText(8), "DN 40 -1 1/2\"");
     EXPECT_EQ(form->cboMIDDaten->itemText(46), "RSN 90");
     EXPECT_EQ(form->cboZeitEinheiten->itemText(0), "Sekunde");
+}
+
+// An opened drop-down list shows 8 rows and a scroll bar, as the platform's
+// lists do, whatever the height of the screen.
+TEST_F(Hauptform, GeoeffneteListeZeigtAchtZeilenMitRollbalken) {
+    frmHauptForm* form = hauptform("D");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    for (QComboBox* liste : {form->cboMIDDN, form->cboMIDDaten}) {
+        SCOPED_TRACE(liste->objectName().toStdString());
+        liste->showPopup();
+        QAbstractItemView* ansicht = liste->view();
+        ASSERT_TRUE(ansicht->isVisible());
+        EXPECT_TRUE(ansicht->verticalScrollBar()->isVisible());
+        const int zeile = ansicht->sizeHintForRow(0);
+        ASSERT_GT(zeile, 0);
+        EXPECT_EQ(ansicht->viewport()->height() / zeile, 8) << ansicht->viewport()->height() << " px";
+        EXPECT_LT(ansicht->window()->height(), 12 * zeile);
+        liste->hidePopup();
+    }
+}
+
+// The control that holds the focus at opening shows it at once: the style
+// is told of a keyboard focus without a Tab pressed first.
+TEST_F(Hauptform, FokusIstBeimOeffnenSichtbar) {
+    for (const char* sprache : {"D", "GB"}) {
+        SCOPED_TRACE(sprache);
+        neuerFall();
+        frmHauptForm* form = hauptform(sprache);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+        QWidget* fokus = QApplication::focusWidget();
+        ASSERT_NE(fokus, nullptr);
+        QStyleOption option;
+        option.initFrom(fokus);
+        EXPECT_TRUE(option.state & QStyle::State_HasFocus) << fokus->objectName().toStdString();
+        EXPECT_TRUE(option.state & QStyle::State_KeyboardFocusChange) << fokus->objectName().toStdString();
+    }
 }
 
 TEST_F(Hauptform, TexteDerSprache) {
@@ -269,7 +308,7 @@ TEST_F(Hauptform, EigeneBaulaengeBleibtStehen) {
     EXPECT_EQ(v().Baulaenge, 250.5f);
 }
 
-// Tab from the first control runs through the specified order and back.
+// Tab from the first control runs through the form's focus order and back.
 TEST_F(Hauptform, FokusfolgeJeSprache) {
     const QStringList deutsch{"cboMIDDaten", "cboMIDDN", "cmdFehlerkurve", "cboEinheiten", "txtVolumen",
                               "cmdEnde", "txtKunde", "txtTAG", "cboZeitEinheiten", "txtVKNummer",

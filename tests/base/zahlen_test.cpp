@@ -21,6 +21,7 @@ struct RundungsFall {
 
 // Halfway is judged on the stored float, not on the decimal the user thinks of.
 TEST(Runden, HalbZurGeradenAufDemGespeichertenWert) {
+    // clang-format off
     const RundungsFall faelle[] = {
         {0.125f, 2, 0.12f},           // exactly halfway: to even
         {0.375f, 2, 0.38f},           // exactly halfway: to even
@@ -42,6 +43,7 @@ TEST(Runden, HalbZurGeradenAufDemGespeichertenWert) {
         {12.0f, 3, 12.0f},
         {1e-40f, 3, 0.0f},            // subnormal
     };
+    // clang-format on
     for (const auto& fall : faelle)
         EXPECT_EQ(runden(fall.wert, fall.dezimalen), fall.erwartet)
             << fall.wert << " to " << fall.dezimalen << " decimals";

@@ -36,6 +36,7 @@ struct Textfall {
     std::array<std::string_view, 4> texte;
 };
 
+// clang-format off
 const Textfall Textfaelle[] = {
     {Pruefname::Brisal11, "1050",  // Bereichsmeldung
      {"Brisal11 nur DN 10 ... DN 1000!",
@@ -363,6 +364,7 @@ const Textfall Textfaelle[] = {
       "RSN 90 uniquement DN 25 ... DN 3000!",
       "RSN 90 sólo DN 25 ... DN 3000!"}},
 };
+// clang-format on
 
 TEST(Groessenpruefung, ZeigtJedenTextInJederSprache) {
     for (const Textfall& fall : Textfaelle) {

@@ -29,6 +29,7 @@ std::vector<double> Nennweitenliste() {
 
 // The outcome per size of each model: groups "sizes outcome" separated by ";",
 // sizes separated by ",", "a-b" for every list size from a to b.
+// clang-format off
 const std::vector<std::pair<std::string_view, std::string_view>> Ausgaenge = {
     {"Brisal11", "2.5-6 Bereichsmeldung; 10-600 BerechnenBris11klein; 650-1000 BerechnenBris11gross;"
                  "1050-3000 Bereichsmeldung"},
@@ -107,6 +108,7 @@ const std::vector<std::pair<std::string_view, std::string_view>> Ausgaenge = {
     {"RSN70HP", "25-80 BerechnenRSN70HP; 2.5-20, 100-3000 Bereichsmeldung"},
     {"RSN90", "25-3000 BerechnenRSN90; 2.5-20 Bereichsmeldung"},
 };
+// clang-format on
 
 std::string_view trimmen(std::string_view s) {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);

@@ -53,6 +53,7 @@ std::map<std::pair<int, double>, int> abschrift() {
     const auto selbst = [&](int baureihe, std::vector<double> groessen) {
         for (double dn : groessen) zeilen[{baureihe, dn}] = static_cast<int>(dn);
     };
+    // clang-format off
     const std::vector<Gruppe> ab50bis1450 = {
         {{50, 65, 80}, 200},       {{100, 125, 150}, 250},   {{200}, 350},
         {{250}, 400},              {{300, 350}, 500},        {{400, 450, 500, 550, 600, 650}, 600},
@@ -60,6 +61,7 @@ std::map<std::pair<int, double>, int> abschrift() {
         {{1000, 1050}, 1000},      {{1100, 1150}, 1100},     {{1200, 1250}, 1200},
         {{1300, 1350}, 1300},      {{1400, 1450}, 1400},
     };
+    // clang-format on
     reihe(1, {{{25, 32, 40}, 150}});
     reihe(1, ab50bis1450);
     selbst(1, {1500, 1600, 1700, 1800, 1900, 2000, 2100, 2200, 2300, 2400, 2500, 2600, 2700, 2800, 2900, 3000});

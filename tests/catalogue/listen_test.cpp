@@ -7,11 +7,7 @@
 namespace fluvan::catalogue {
 namespace {
 
-TEST(Listen, HabenIhreGroessenUndStandards) {
-    EXPECT_EQ(Geraeteliste.size(), 47u);
-    EXPECT_EQ(Nennweitenliste.size(), 57u);
-    EXPECT_EQ(Volumeneinheiten.size(), 11u);
-    EXPECT_EQ(Zeiteinheiten.size(), 6u);
+TEST(Listen, HabenIhreStandards) {
     EXPECT_EQ(Geraeteliste[StandardGeraet], "Veltrum 220");
     EXPECT_EQ(Nennweitenliste[StandardNennweite].eintrag, "DN 10 - 3/8\"");
     EXPECT_EQ(Volumeneinheiten[StandardVolumeneinheit].text, "m3");

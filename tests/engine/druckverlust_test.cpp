@@ -31,9 +31,11 @@ struct Arbeitspunkt {
 TEST_F(Druckverlust, Arbeitspunkte) {
     const Arbeitspunkt punkte[] = {
         {"10", 0.5f, 100, 68, 50, 10.88f},        // laminar, lambda 1.28
+        {"10", 1.0f, 1, 68, 1e4f, 1.08f},         // Blasius, lambda 0.03164
         {"50", 2.0f, 1, 200, 1e5f, 1.42f},        // Blasius at its upper bound
         {"100", 3.0f, 1, 200, 3e5f, 1.29f},       // Nikuradse
         {"50", 2.01f, 1, 200, 100500, 1.42f},     // just above 10^5: Nikuradse
+        {"1000", 10.0f, 0.01f, 1000, 1e9f, 2.41f},  // Nikuradse far above 10^8, lambda 0.004827
         {"10", 0, 1, 68, 0, 0},                   // no flow, no loss
         {"10", 1, 1, 0, 10000, 0},                // length 0
     };
@@ -66,6 +68,9 @@ TEST_F(Druckverlust, Re100000IstBlasiusDarueberNikuradse) {
     k.lauf.Druckverlust();
     const double re = k.v.Reynoldszahl(1);
     EXPECT_EQ(k.v.Rohrreibungszahl, static_cast<float>(0.221 * std::pow(re, -0.237) + 0.0032));
+    // The two turbulent branches nearly meet at 10^5 (0.01779 and 0.01767).
+    const float blasius = static_cast<float>(0.3164 * std::pow(1e5, -0.25));
+    EXPECT_NEAR(k.v.Rohrreibungszahl / blasius, 0.99, 0.005);
 }
 
 // Beyond 10^8 the factor still comes from the point itself, never from an

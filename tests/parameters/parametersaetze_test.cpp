@@ -44,11 +44,41 @@ TEST_P(Satzzeile, LaedtDatenPrueftBereichUndRechnetMitSeinemModell) {
         EXPECT_TRUE(lauf.k.meldungen.gezeigt.empty());
         EXPECT_EQ(lauf.k.anzeige.gezeigt, 1);
         erwarteRecord(lauf.k.v, e);
-        erwarteKurven(lauf.k.v, erwarteteKurven(e, lauf.eingabe()));
+        erwarteKurvenform(lauf.k.v, e, 10, grenze);
+    }
+}
+
+// The threshold model's two branches meet at Grenzgeschwindigkeit: exactly
+// there FehlerOben, a hair below it the zero-point branch, equal to three
+// decimals.
+class Schwellensatz : public ::testing::TestWithParam<Satzerwartung> {};
+
+std::vector<Satzerwartung> schwellensaetze() {
+    std::vector<Satzerwartung> saetze;
+    for (const Satzerwartung& e : Satzerwartungen())
+        if (!e.summenmodell) saetze.push_back(e);
+    return saetze;
+}
+
+TEST_P(Schwellensatz, SchwelleOhneSprung) {
+    const Satzerwartung& e = GetParam();
+    for (const float v : {e.Grenzgeschwindigkeit, std::nextafter(e.Grenzgeschwindigkeit, 0.0f)}) {
+        Satzlauf lauf(v);
+        lauf.k.v.FehlerOben = e.FehlerOben;
+        lauf.k.v.FehlerUnten = e.FehlerUnten;
+        lauf.k.v.Nullpunkt = e.Nullpunkt;
+        lauf.k.v.Grenzgeschwindigkeit = e.Grenzgeschwindigkeit;
+        lauf.k.lauf.FehlerBerechnen();
+        EXPECT_NEAR(lauf.k.v.Fehler(1), e.FehlerOben, 0.0011) << v;
+        if (v == e.Grenzgeschwindigkeit) {
+            EXPECT_EQ(lauf.k.v.Fehler(1), gerundet(e.FehlerOben, 3));
+        }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Alle, Satzzeile, ::testing::ValuesIn(Satzerwartungen()),
+                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Alle, Schwellensatz, ::testing::ValuesIn(schwellensaetze()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Figures of single points, worked out by hand.
