@@ -1,0 +1,79 @@
+#pragma once
+// What the print, save and hand-over commands need of the desktop: the
+// clipboard, the printer and save dialogs and the launcher of documents. The
+// program uses the Qt ones; tests replace them, so no dialog ever blocks.
+#include <QImage>
+#include <QString>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace fluvan::platform {
+
+class Zwischenablage {
+public:
+    virtual ~Zwischenablage() = default;
+    virtual void Clear() = 0;
+    virtual void setzeBild(const QImage& bild) = 0;
+    // The picture the clipboard holds; a null image when it holds none.
+    virtual QImage bild() const = 0;
+};
+
+class Druckdialog {
+public:
+    virtual ~Druckdialog() = default;
+    // The modal printer dialog for this printer: true when the user confirms,
+    // the chosen printer then set up in `drucker`; false on cancel.
+    virtual bool ShowPrinter(QPrinter& drucker, QWidget* fenster) = 0;
+};
+
+class Speicherdialog {
+public:
+    virtual ~Speicherdialog() = default;
+    // The modal save dialog with one filter, proposing FileName: the path the
+    // user confirms, or nothing on cancel.
+    virtual std::optional<QString> ShowSave(QWidget* fenster, const QString& Filter, const QString& FileName) = 0;
+};
+
+class Starter {
+public:
+    virtual ~Starter() = default;
+    // Opens the document with the desktop's application for it; false when
+    // none could be started.
+    virtual bool oeffnen(const QString& datei) = 0;
+};
+
+class QtZwischenablage : public Zwischenablage {
+public:
+    void Clear() override;
+    void setzeBild(const QImage& bild) override;
+    QImage bild() const override;
+};
+
+class QtDruckdialog : public Druckdialog {
+public:
+    bool ShowPrinter(QPrinter& drucker, QWidget* fenster) override;
+};
+
+class QtSpeicherdialog : public Speicherdialog {
+public:
+    std::optional<QString> ShowSave(QWidget* fenster, const QString& Filter, const QString& FileName) override;
+};
+
+class QtStarter : public Starter {
+public:
+    bool oeffnen(const QString& datei) override;
+};
+
+struct Ausgabedienste {
+    Zwischenablage* zwischenablage;
+    Druckdialog* druckdialog;
+    Speicherdialog* speicherdialog;
+    Starter* starter;
+};
+
+// The program's desktop services; a test replaces entries and puts them back.
+Ausgabedienste& ausgabedienste();
+
+}  // namespace fluvan::platform

@@ -1,0 +1,36 @@
+#include "platform/bmpspeicherung.h"
+
+#include <QImageWriter>
+#include <QLabel>
+#include <QSaveFile>
+
+#include "platform/ausgabedienste.h"
+#include "platform/fensteraufnahme.h"
+
+namespace fluvan::platform {
+
+void BmpSpeicherung::speichern(QWidget& fenster, QLabel& halter) {
+    if (!Fensteraufnahme(fenster, halter)) return;
+    // The picture taken before the dialog opened: the clipboard may have
+    // changed while the dialog was open.
+    const QImage bild = bildVon(halter);
+    const auto gewaehlt = ausgabedienste().speicherdialog->ShowSave(&fenster, QStringLiteral("*.bmp"), FileName);
+    if (!gewaehlt) return;
+    FileName = *gewaehlt;
+    if (FileName.isEmpty()) return;
+    if (!schreibeBmp(bild, FileName)) meldeFehlschlag();
+}
+
+bool schreibeBmp(const QImage& bild, const QString& datei) {
+    if (bild.isNull()) return false;
+    QSaveFile ziel(datei);
+    if (!ziel.open(QIODevice::WriteOnly)) return false;
+    QImageWriter schreiber(&ziel, "bmp");
+    if (!schreiber.write(bild)) {
+        ziel.cancelWriting();
+        return false;
+    }
+    return ziel.commit();
+}
+
+}  // namespace fluvan::platform

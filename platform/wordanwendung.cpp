@@ -1,0 +1,66 @@
+#include "platform/wordanwendung.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <span>
+#include <string>
+
+#include "output/worddokument.h"
+#include "platform/ausgabedienste.h"
+#include "platform/fensteraufnahme.h"
+
+namespace fluvan::platform {
+namespace {
+
+// A folder only this user can read, made on the first hand-over. It outlives
+// the program: the word processor may still be loading a document, or the
+// user may save it in place, when the program ends.
+QString privaterOrdner() {
+    static QString pfad;
+    if (pfad.isEmpty() || !QDir(pfad).exists()) {
+        QTemporaryDir ordner(QDir::tempPath() + QStringLiteral("/fluvan-XXXXXX"));
+        if (!ordner.isValid()) return {};
+        ordner.setAutoRemove(false);
+        pfad = ordner.path();
+    }
+    return pfad;
+}
+
+}  // namespace
+
+QString neuesDokument(const QImage& bild) {
+    if (bild.isNull()) return {};
+    QByteArray png;
+    QBuffer puffer(&png);
+    if (!puffer.open(QIODevice::WriteOnly) || !bild.save(&puffer, "PNG")) return {};
+    const auto bytes = std::span(reinterpret_cast<const unsigned char*>(png.constData()),
+                                 static_cast<std::size_t>(png.size()));
+    const std::string text = output::wordDokument(bytes, bild.width(), bild.height());
+
+    const QString ordner = privaterOrdner();
+    if (ordner.isEmpty()) return {};
+    QTemporaryFile datei(ordner + QStringLiteral("/Dokument-XXXXXX.rtf"));
+    datei.setAutoRemove(false);
+    if (!datei.open()) return {};
+    const auto laenge = static_cast<qint64>(text.size());
+    if (datei.write(text.data(), laenge) != laenge || !datei.flush()) {
+        datei.remove();
+        return {};
+    }
+    datei.close();
+    return datei.fileName();
+}
+
+void WordAnwendungStarten(const QImage& bild) {
+    const QString dokument = neuesDokument(bild);
+    if (dokument.isEmpty() || !ausgabedienste().starter->oeffnen(dokument)) {
+        if (!dokument.isEmpty()) QFile::remove(dokument);
+        meldeFehlschlag();
+        return;
+    }
+    ausgabedienste().zwischenablage->Clear();
+}
+
+}  // namespace fluvan::platform

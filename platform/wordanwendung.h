@@ -1,0 +1,18 @@
+#pragma once
+// The hand-over of a window picture to the word processor.
+#include <QImage>
+#include <QString>
+
+namespace fluvan::platform {
+
+// Writes a new document holding the picture into the program's private folder
+// and opens it with the desktop's application for such documents; then clears
+// the clipboard. Every call makes a new document. When the hand-over fails it
+// shows the exclamation box and the picture stays on the clipboard.
+void WordAnwendungStarten(const QImage& bild);
+
+// The new document for the picture: its path, or empty when none could be
+// written.
+QString neuesDokument(const QImage& bild);
+
+}  // namespace fluvan::platform

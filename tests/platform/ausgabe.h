@@ -1,0 +1,177 @@
+#pragma once
+// A window with a menu bar and a picture holder, and stand-ins for the
+// clipboard, the dialogs and the launcher, for the print, save and hand-over
+// commands.
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/variable.h"
+#include "platform/ausgabedienste.h"
+#include "platform/dienste.h"
+#include "tests/fakes.h"
+
+namespace fluvan::test {
+
+// Coloured blocks on a grey window, so that a picture of it shows where it
+// lies and which way up.
+class Testfenster : public QMainWindow {
+public:
+    Testfenster(int breite, int hoehe) {
+        QPalette farben = palette();
+        farben.setColor(QPalette::Window, QColor(200, 200, 200));
+        farben.setColor(QPalette::Button, QColor(200, 200, 200));
+        setPalette(farben);
+        menuBar()->addMenu(QStringLiteral("&Diagramm"))->addAction(QStringLiteral("Drucken"));
+        auto* inhalt = new QWidget(this);
+        setCentralWidget(inhalt);
+        block(inhalt, QColor(30, 80, 160), QRect(0, 0, breite, hoehe));
+        roterBlock = block(inhalt, QColor(200, 40, 40), QRect(20, 20, 120, 80));
+        block(inhalt, QColor(40, 160, 60), QRect(breite - 140, hoehe - 140, 120, 80));
+        Picture1 = new QLabel(inhalt);
+        Picture1->setObjectName(QStringLiteral("Picture1"));
+        Picture1->setGeometry(breite / 2, 30, 25, 25);
+        setFixedSize(breite, hoehe);
+    }
+    QLabel* Picture1;
+
+    // The window changes between two captures.
+    void faerbeBlock(QColor farbe) {
+        QPalette farben = roterBlock->palette();
+        farben.setColor(QPalette::Window, farbe);
+        roterBlock->setPalette(farben);
+    }
+
+private:
+    QWidget* roterBlock;
+
+    static QWidget* block(QWidget* eltern, QColor farbe, QRect lage) {
+        auto* feld = new QWidget(eltern);
+        feld->setAutoFillBackground(true);
+        QPalette farben = feld->palette();
+        farben.setColor(QPalette::Window, farbe);
+        feld->setPalette(farben);
+        feld->setGeometry(lage);
+        return feld;
+    }
+};
+
+class FakeZwischenablage : public platform::Zwischenablage {
+public:
+    void Clear() override {
+        inhalt = QImage();
+        schritte.push_back("Clear");
+    }
+    void setzeBild(const QImage& bild) override {
+        inhalt = bild;
+        schritte.push_back("Bild");
+    }
+    QImage bild() const override { return inhalt; }
+    QImage inhalt;
+    std::vector<std::string> schritte;
+};
+
+// Confirms with "Print to file" into the next of the given PDF files, after
+// the user's own choices; or cancels.
+class PdfDruckdialog : public platform::Druckdialog {
+public:
+    bool ShowPrinter(QPrinter& drucker, QWidget*) override {
+        ++gezeigt;
+        if (abbrechen) return false;
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(dateien.at(static_cast<std::size_t>(gezeigt - 1)));
+        drucker.setPageSize(QPageSize(QPageSize::A4));
+        drucker.setPageOrientation(gewaehlt);
+        drucker.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        return true;
+    }
+    std::vector<QString> dateien;
+    QPageLayout::Orientation gewaehlt = QPageLayout::Portrait;
+    bool abbrechen = false;
+    int gezeigt = 0;
+};
+
+struct Speicherfrage {
+    QString Filter, FileName;
+};
+
+class FesterSpeicherdialog : public platform::Speicherdialog {
+public:
+    std::optional<QString> ShowSave(QWidget*, const QString& Filter, const QString& FileName) override {
+        gefragt.push_back({Filter, FileName});
+        if (waehrendDesDialogs) waehrendDesDialogs();
+        return antwort;
+    }
+    std::optional<QString> antwort;
+    std::function<void()> waehrendDesDialogs;
+    std::vector<Speicherfrage> gefragt;
+};
+
+class AufzeichnenderStarter : public platform::Starter {
+public:
+    bool oeffnen(const QString& datei) override {
+        geoeffnet.push_back(datei);
+        return gelingt ? gelingt(datei) : true;
+    }
+    std::function<bool(const QString&)> gelingt;
+    std::vector<QString> geoeffnet;
+};
+
+class Ausgabetest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        base::Variable::instanz() = base::Variable{};
+        base::Variable::instanz().Sprache = "GB";
+        gesichert = platform::ausgabedienste();
+        gesicherteMeldungen = platform::dienste().meldungen;
+        platform::ausgabedienste() = {&zwischenablage, &druckdialog, &speicherdialog, &starter};
+        platform::dienste().meldungen = &meldungen;
+        ASSERT_TRUE(ordner.isValid());
+    }
+    void TearDown() override {
+        platform::ausgabedienste() = gesichert;
+        platform::dienste().meldungen = gesicherteMeldungen;
+        base::Variable::instanz() = base::Variable{};
+    }
+
+    QString pfad(const QString& name) const { return ordner.filePath(name); }
+
+    std::vector<Meldung> fehlschlag() const { return {{"Operation not possible!", base::MeldungsStil::Ausruf}}; }
+
+    QTemporaryDir ordner;
+    FakeZwischenablage zwischenablage;
+    PdfDruckdialog druckdialog;
+    FesterSpeicherdialog speicherdialog;
+    AufzeichnenderStarter starter;
+    AufzeichnendeMeldungen meldungen;
+
+private:
+    platform::Ausgabedienste gesichert{};
+    base::Meldungen* gesicherteMeldungen = nullptr;
+};
+
+// A program of poppler-utils or the word processor: its output, or nothing
+// when it is not installed or fails.
+inline std::optional<QByteArray> werkzeug(const QString& programm, const QStringList& argumente, int sekunden = 60) {
+    if (QStandardPaths::findExecutable(programm).isEmpty()) return std::nullopt;
+    QProcess prozess;
+    prozess.start(programm, argumente);
+    if (!prozess.waitForFinished(sekunden * 1000) || prozess.exitCode() != 0) return std::nullopt;
+    return prozess.readAllStandardOutput();
+}
+
+inline bool gleichePixel(const QImage& a, const QImage& b) {
+    return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace fluvan::test
