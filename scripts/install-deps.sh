@@ -9,7 +9,8 @@ $sudo apt-get install -y --no-install-recommends \
   qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n \
   fonts-liberation fonts-dejavu-core locales \
   xvfb xauth \
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev \
+  poppler-utils libreoffice-writer-nogui
 # A comma locale for the tests that the core never reads the process locale.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   $sudo sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen

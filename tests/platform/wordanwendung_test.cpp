@@ -1,0 +1,124 @@
+#include "platform/wordanwendung.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "platform/fensteraufnahme.h"
+#include "tests/platform/ausgabe.h"
+
+namespace fluvan::test {
+namespace {
+
+// The picture embedded in a handed-over document.
+QImage eingebettetesBild(const QString& datei) {
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray text = f.readAll();
+    const qsizetype anfang = text.indexOf("\\pngblip");
+    if (anfang < 0) return {};
+    const qsizetype daten = text.indexOf('\n', anfang);
+    const qsizetype ende = text.indexOf('}', daten);
+    return QImage::fromData(QByteArray::fromHex(text.mid(daten, ende - daten)), "PNG");
+}
+
+class WordAnwendungTest : public Ausgabetest {
+protected:
+    void SetUp() override {
+        Ausgabetest::SetUp();
+        fenster.show();
+    }
+    void TearDown() override {
+        for (const QString& dokument : starter.geoeffnet) QFile::remove(dokument);
+        Ausgabetest::TearDown();
+    }
+    // mnuWord_Click: the capture, then the hand-over of the holder's picture.
+    void mnuWord_Click() {
+        if (platform::Fensteraufnahme(fenster, *fenster.Picture1))
+            platform::WordAnwendungStarten(platform::bildVon(*fenster.Picture1));
+    }
+    Testfenster fenster{640, 480};
+};
+
+TEST_F(WordAnwendungTest, JedesMalEinNeuesDokumentMitDerAufnahme) {
+    mnuWord_Click();
+    const QImage erstes = platform::bildVon(*fenster.Picture1);
+    fenster.faerbeBlock(QColor(250, 200, 0));
+    mnuWord_Click();
+    const QImage zweites = platform::bildVon(*fenster.Picture1);
+
+    ASSERT_EQ(starter.geoeffnet.size(), 2u);
+    EXPECT_NE(starter.geoeffnet[0], starter.geoeffnet[1]);
+    EXPECT_TRUE(gleichePixel(eingebettetesBild(starter.geoeffnet[0]), erstes));
+    EXPECT_TRUE(gleichePixel(eingebettetesBild(starter.geoeffnet[1]), zweites));
+    EXPECT_FALSE(gleichePixel(erstes, zweites));
+    // Both in one folder that only this user may read.
+    const QFileInfo ordnerInfo(QFileInfo(starter.geoeffnet[0]).path());
+    EXPECT_EQ(ordnerInfo.absoluteFilePath(), QFileInfo(starter.geoeffnet[1]).path());
+    EXPECT_EQ(ordnerInfo.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::ExeOther), 0);
+    EXPECT_TRUE(starter.geoeffnet[0].endsWith(QStringLiteral(".rtf")));
+
+    // After each hand-over the clipboard is empty.
+    EXPECT_EQ(zwischenablage.schritte, (std::vector<std::string>{"Bild", "Clear", "Bild", "Clear"}));
+    EXPECT_TRUE(zwischenablage.inhalt.isNull());
+    EXPECT_TRUE(meldungen.gezeigt.empty());
+}
+
+TEST_F(WordAnwendungTest, OhneTextverarbeitungBleibtDasBildAufDerZwischenablage) {
+    starter.gelingt = [](const QString&) { return false; };
+    mnuWord_Click();
+
+    EXPECT_EQ(meldungen.gezeigt, fehlschlag());
+    EXPECT_TRUE(gleichePixel(zwischenablage.inhalt, platform::bildVon(*fenster.Picture1)));
+    EXPECT_EQ(zwischenablage.schritte, (std::vector<std::string>{"Bild"}));
+    // The document nobody opened is gone again.
+    ASSERT_EQ(starter.geoeffnet.size(), 1u);
+    EXPECT_FALSE(QFileInfo::exists(starter.geoeffnet[0]));
+}
+
+// The word processor itself opens a handed-over document: converted to PDF,
+// its page holds the window picture.
+TEST_F(WordAnwendungTest, TextverarbeitungZeigtDasBild) {
+    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+        GTEST_SKIP() << "no word processor (soffice) installed";
+    const QString profil = QUrl::fromLocalFile(pfad(QStringLiteral("profil"))).toString();
+    starter.gelingt = [&](const QString& dokument) {
+        return werkzeug(QStringLiteral("soffice"),
+                        {QStringLiteral("-env:UserInstallation=") + profil, QStringLiteral("--headless"),
+                         QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"),
+                         ordner.path(), dokument},
+                        180)
+            .has_value();
+    };
+    mnuWord_Click();
+    ASSERT_TRUE(meldungen.gezeigt.empty());
+    ASSERT_EQ(starter.geoeffnet.size(), 1u);
+    const QString pdf = pfad(QFileInfo(starter.geoeffnet[0]).completeBaseName() + QStringLiteral(".pdf"));
+    ASSERT_TRUE(QFileInfo::exists(pdf));
+
+    // One picture on the page: the capture, as the PDF keeps it (the word
+    // processor may compress it with loss).
+    const auto liste = werkzeug(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    ASSERT_TRUE(liste);
+    const QList<QByteArray> zeilen = liste->trimmed().split('\n');
+    ASSERT_EQ(zeilen.size(), 3) << liste->constData();
+    const QList<QByteArray> spalten = zeilen[2].simplified().split(' ');
+    EXPECT_EQ(spalten.value(0), "1");  // page
+    EXPECT_EQ(spalten.value(3).toInt(), 640);
+    EXPECT_EQ(spalten.value(4).toInt(), 480);
+
+    ASSERT_TRUE(werkzeug(QStringLiteral("pdfimages"), {QStringLiteral("-png"), pdf, pfad(QStringLiteral("bild"))}));
+    const QImage gedruckt(pfad(QStringLiteral("bild-000.png")));
+    const QImage aufnahme = platform::bildVon(*fenster.Picture1).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(gedruckt.size(), aufnahme.size());
+    double abweichung = 0;
+    for (int y = 0; y < aufnahme.height(); ++y)
+        for (int x = 0; x < aufnahme.width(); ++x) {
+            const QColor a = aufnahme.pixelColor(x, y), b = gedruckt.pixelColor(x, y);
+            abweichung += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+        }
+    EXPECT_LT(abweichung / (3.0 * aufnahme.width() * aufnahme.height()), 4.0);
+}
+
+}  // namespace
+}  // namespace fluvan::test
