@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "platform/ausgabedienste.h"
+#include "platform/dienste.h"
 #include "platform/fensterdruck.h"
 #include "platform/twips.h"
 
@@ -71,8 +71,8 @@ void BM_BlattDrucken(benchmark::State& state) {
     const QString datei = ordner.filePath(QStringLiteral("blatt.pdf"));
     PdfDialog dialog(datei);
     Leer zwischenablage;
-    platform::Ausgabedienste& dienste = platform::ausgabedienste();
-    const platform::Ausgabedienste gesichert = dienste;
+    platform::Dienste& dienste = platform::dienste();
+    const platform::Dienste gesichert = dienste;
     dienste.druckdialog = &dialog;
     dienste.zwischenablage = &zwischenablage;
     Blatt blatt;

@@ -35,13 +35,4 @@ std::optional<QString> QtSpeicherdialog::ShowSave(QWidget* fenster, const QStrin
 
 bool QtStarter::oeffnen(const QString& datei) { return QDesktopServices::openUrl(QUrl::fromLocalFile(datei)); }
 
-Ausgabedienste& ausgabedienste() {
-    static QtZwischenablage zwischenablage;
-    static QtDruckdialog druckdialog;
-    static QtSpeicherdialog speicherdialog;
-    static QtStarter starter;
-    static Ausgabedienste dienste{&zwischenablage, &druckdialog, &speicherdialog, &starter};
-    return dienste;
-}
-
 }  // namespace fluvan::platform

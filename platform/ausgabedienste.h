@@ -66,14 +66,4 @@ public:
     bool oeffnen(const QString& datei) override;
 };
 
-struct Ausgabedienste {
-    Zwischenablage* zwischenablage;
-    Druckdialog* druckdialog;
-    Speicherdialog* speicherdialog;
-    Starter* starter;
-};
-
-// The program's desktop services; a test replaces entries and puts them back.
-Ausgabedienste& ausgabedienste();
-
 }  // namespace fluvan::platform

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QSaveFile>
 
-#include "platform/ausgabedienste.h"
+#include "platform/dienste.h"
 #include "platform/fensteraufnahme.h"
 
 namespace fluvan::platform {
@@ -14,7 +14,7 @@ void BmpSpeicherung::speichern(QWidget& fenster, QLabel& halter) {
     // The picture taken before the dialog opened: the clipboard may have
     // changed while the dialog was open.
     const QImage bild = bildVon(halter);
-    const auto gewaehlt = ausgabedienste().speicherdialog->ShowSave(&fenster, QStringLiteral("*.bmp"), FileName);
+    const auto gewaehlt = dienste().speicherdialog->ShowSave(&fenster, QStringLiteral("*.bmp"), FileName);
     if (!gewaehlt) return;
     FileName = *gewaehlt;
     if (FileName.isEmpty()) return;

@@ -19,7 +19,11 @@ Dienste& dienste() {
     static QtRegionaleinstellungen region;
     static QtProgrammende ende;
     static KeineErgebnisanzeige ergebnis;
-    static Dienste dienste{&meldungen, &region, &ende, &ergebnis};
+    static QtZwischenablage zwischenablage;
+    static QtDruckdialog druckdialog;
+    static QtSpeicherdialog speicherdialog;
+    static QtStarter starter;
+    static Dienste dienste{&meldungen, &region, &ende, &ergebnis, &zwischenablage, &druckdialog, &speicherdialog, &starter};
     return dienste;
 }
 

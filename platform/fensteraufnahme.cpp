@@ -6,7 +6,6 @@
 
 #include "base/variable.h"
 #include "output/fehlertexte.h"
-#include "platform/ausgabedienste.h"
 #include "platform/dienste.h"
 
 namespace fluvan::platform {
@@ -19,7 +18,7 @@ bool Fensteraufnahme(QWidget& fenster, QLabel& halter) {
         meldeFehlschlag();
         return false;
     }
-    ausgabedienste().zwischenablage->setzeBild(bild.toImage());
+    dienste().zwischenablage->setzeBild(bild.toImage());
     halter.setPixmap(bild);
     return true;
 }

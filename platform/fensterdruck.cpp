@@ -6,7 +6,7 @@
 #include <QPrinterInfo>
 
 #include "base/variable.h"
-#include "platform/ausgabedienste.h"
+#include "platform/dienste.h"
 #include "platform/fensteraufnahme.h"
 
 namespace fluvan::platform {
@@ -30,10 +30,10 @@ QPrinter& Printer() {
 }
 
 void Drucken(QWidget& fenster, QLabel& halter, const output::Druckregel& regel) {
-    Zwischenablage& zwischenablage = *ausgabedienste().zwischenablage;
+    Zwischenablage& zwischenablage = *dienste().zwischenablage;
     if (regel.zwischenablageLeeren) zwischenablage.Clear();
     if (!Fensteraufnahme(fenster, halter)) return;
-    if (!ausgabedienste().druckdialog->ShowPrinter(Printer(), &fenster)) return;
+    if (!dienste().druckdialog->ShowPrinter(Printer(), &fenster)) return;
     if (!Ausdruck(Printer(), bildVon(halter), regel)) meldeFehlschlag();
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "output/worddokument.h"
-#include "platform/ausgabedienste.h"
+#include "platform/dienste.h"
 #include "platform/fensteraufnahme.h"
 
 namespace fluvan::platform {
@@ -55,12 +55,12 @@ QString neuesDokument(const QImage& bild) {
 
 void WordAnwendungStarten(const QImage& bild) {
     const QString dokument = neuesDokument(bild);
-    if (dokument.isEmpty() || !ausgabedienste().starter->oeffnen(dokument)) {
+    if (dokument.isEmpty() || !dienste().starter->oeffnen(dokument)) {
         if (!dokument.isEmpty()) QFile::remove(dokument);
         meldeFehlschlag();
         return;
     }
-    ausgabedienste().zwischenablage->Clear();
+    dienste().zwischenablage->Clear();
 }
 
 }  // namespace fluvan::platform

@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "base/variable.h"
-#include "platform/ausgabedienste.h"
 #include "platform/dienste.h"
 #include "tests/fakes.h"
 
@@ -132,15 +131,17 @@ protected:
     void SetUp() override {
         base::Variable::instanz() = base::Variable{};
         base::Variable::instanz().Sprache = "GB";
-        gesichert = platform::ausgabedienste();
-        gesicherteMeldungen = platform::dienste().meldungen;
-        platform::ausgabedienste() = {&zwischenablage, &druckdialog, &speicherdialog, &starter};
-        platform::dienste().meldungen = &meldungen;
+        gesichert = platform::dienste();
+        platform::Dienste& dienste = platform::dienste();
+        dienste.meldungen = &meldungen;
+        dienste.zwischenablage = &zwischenablage;
+        dienste.druckdialog = &druckdialog;
+        dienste.speicherdialog = &speicherdialog;
+        dienste.starter = &starter;
         ASSERT_TRUE(ordner.isValid());
     }
     void TearDown() override {
-        platform::ausgabedienste() = gesichert;
-        platform::dienste().meldungen = gesicherteMeldungen;
+        platform::dienste() = gesichert;
         base::Variable::instanz() = base::Variable{};
     }
 
@@ -156,8 +157,7 @@ protected:
     AufzeichnendeMeldungen meldungen;
 
 private:
-    platform::Ausgabedienste gesichert{};
-    base::Meldungen* gesicherteMeldungen = nullptr;
+    platform::Dienste gesichert{};
 };
 
 // A program of poppler-utils or the word processor: its output, or nothing
