@@ -18,9 +18,12 @@
 
 #include "base/variable.h"
 #include "platform/dienste.h"
-#include "tests/fakes.h"
+#include "fakes/fakes.h"
 
 namespace fluvan::test {
+
+using fakes::AufzeichnendeMeldungen;
+using fakes::Meldung;
 
 // Coloured blocks on a grey window, so that a picture of it shows where it
 // lies and which way up.
