@@ -151,6 +151,28 @@ TEST_F(FensterdruckTest, DruckerFehlerZeigtDieMeldungDerSprache) {
         platform::Drucken(fenster, *fenster.Picture1, output::DruckBild1);
         EXPECT_EQ(meldungen.gezeigt, (std::vector<Meldung>{{fall.text, base::MeldungsStil::Ausruf}}));
     }
+    // The printer is usable again for the next print.
+    meldungen.gezeigt.clear();
+    druckdialog.gezeigt = 0;
+    druckdialog.dateien = {pfad(QStringLiteral("danach.pdf"))};
+    Testfenster fenster(640, 480);
+    fenster.show();
+    platform::Drucken(fenster, *fenster.Picture1, output::DruckBild1);
+    EXPECT_TRUE(meldungen.gezeigt.empty());
+    EXPECT_EQ(lesePdf(druckdialog.dateien[0]).seiten, 1);
+}
+
+TEST_F(FensterdruckTest, OhneAufnahmeKeinDialogUndDieMeldung) {
+    // A window without width or height gives no picture.
+    QWidget fenster;
+    fenster.resize(0, 0);
+    QLabel halter;
+    druckdialog.dateien = {pfad(QStringLiteral("nie.pdf"))};
+    platform::Drucken(fenster, halter, output::DruckBild1);
+    EXPECT_EQ(druckdialog.gezeigt, 0);
+    EXPECT_EQ(meldungen.gezeigt, fehlschlag());
+    EXPECT_TRUE(zwischenablage.schritte.empty());
+    EXPECT_TRUE(platform::bildVon(halter).isNull());
 }
 
 TEST_F(FensterdruckTest, HalterOhneBildDrucktNichts) {
