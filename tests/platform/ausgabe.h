@@ -2,6 +2,7 @@
 // A window with a menu bar and a picture holder, and stand-ins for the
 // clipboard, the dialogs and the launcher, for the print, save and hand-over
 // commands.
+#include <QFile>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -171,6 +172,44 @@ inline std::optional<QByteArray> werkzeug(const QString& programm, const QString
     prozess.start(programm, argumente);
     if (!prozess.waitForFinished(sekunden * 1000) || prozess.exitCode() != 0) return std::nullopt;
     return prozess.readAllStandardOutput();
+}
+
+inline constexpr double SeitenAufloesung = 100;  // dots per inch of a rendered page
+
+// A PDF file as poppler-utils read it.
+struct Seite {
+    int seiten = 0;
+    QSizeF punkte;  // page size in points
+    QImage bild;    // the first page rendered
+};
+
+inline Seite lesePdf(const QString& datei) {
+    Seite seite;
+    const auto info = werkzeug(QStringLiteral("pdfinfo"), {datei});
+    if (!info) return seite;
+    for (const QByteArray& zeile : info->split('\n')) {
+        const QList<QByteArray> teile = zeile.simplified().split(' ');
+        if (zeile.startsWith("Pages:")) seite.seiten = teile.value(1).toInt();
+        if (zeile.startsWith("Page size:")) seite.punkte = QSizeF(teile.value(2).toDouble(), teile.value(4).toDouble());
+    }
+    const QString ausgabe = datei + QStringLiteral(".seite");
+    if (werkzeug(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QString::number(SeitenAufloesung), QStringLiteral("-png"),
+                  QStringLiteral("-singlefile"), datei, ausgabe}))
+        seite.bild.load(ausgabe + QStringLiteral(".png"));
+    return seite;
+}
+
+// The picture embedded in a handed-over document.
+inline QImage eingebettetesBild(const QString& datei) {
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray text = f.readAll();
+    const qsizetype anfang = text.indexOf("\\pngblip");
+    if (anfang < 0) return {};
+    const qsizetype daten = text.indexOf('\n', anfang);
+    const qsizetype ende = text.indexOf('}', daten);
+    return QImage::fromData(QByteArray::fromHex(text.mid(daten, ende - daten)), "PNG");
 }
 
 inline bool gleichePixel(const QImage& a, const QImage& b) {

@@ -10,31 +10,6 @@
 namespace fluvan::test {
 namespace {
 
-constexpr double Aufloesung = 100;  // dots per inch of the rendered page
-
-struct Seite {
-    int seiten = 0;
-    QSizeF punkte;  // page size in points
-    QImage bild;    // the first page rendered
-};
-
-Seite lesePdf(const QString& datei) {
-    Seite seite;
-    const auto info = werkzeug(QStringLiteral("pdfinfo"), {datei});
-    if (!info) return seite;
-    for (const QByteArray& zeile : info->split('\n')) {
-        const QList<QByteArray> teile = zeile.simplified().split(' ');
-        if (zeile.startsWith("Pages:")) seite.seiten = teile.value(1).toInt();
-        if (zeile.startsWith("Page size:")) seite.punkte = QSizeF(teile.value(2).toDouble(), teile.value(4).toDouble());
-    }
-    const QString ausgabe = datei + QStringLiteral(".seite");
-    if (werkzeug(QStringLiteral("pdftoppm"),
-                 {QStringLiteral("-r"), QString::number(Aufloesung), QStringLiteral("-png"),
-                  QStringLiteral("-singlefile"), datei, ausgabe}))
-        seite.bild.load(ausgabe + QStringLiteral(".png"));
-    return seite;
-}
-
 // The rectangle of everything that is not white paper.
 QRect bedruckt(const QImage& bild) {
     QRect rechteck;
@@ -46,7 +21,7 @@ QRect bedruckt(const QImage& bild) {
     return rechteck;
 }
 
-double pixelAusMm(double mm) { return mm / 25.4 * Aufloesung; }
+double pixelAusMm(double mm) { return mm / 25.4 * SeitenAufloesung; }
 
 using FensterdruckTest = Ausgabetest;
 

@@ -10,18 +10,6 @@
 namespace fluvan::test {
 namespace {
 
-// The picture embedded in a handed-over document.
-QImage eingebettetesBild(const QString& datei) {
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    const QByteArray text = f.readAll();
-    const qsizetype anfang = text.indexOf("\\pngblip");
-    if (anfang < 0) return {};
-    const qsizetype daten = text.indexOf('\n', anfang);
-    const qsizetype ende = text.indexOf('}', daten);
-    return QImage::fromData(QByteArray::fromHex(text.mid(daten, ende - daten)), "PNG");
-}
-
 class WordAnwendungTest : public Ausgabetest {
 protected:
     void SetUp() override {
