@@ -23,7 +23,18 @@ QRect bedruckt(const QImage& bild) {
 
 double pixelAusMm(double mm) { return mm / 25.4 * SeitenAufloesung; }
 
-using FensterdruckTest = Ausgabetest;
+class FensterdruckTest : public Ausgabetest {
+protected:
+    // The sheet's print of a fresh test window into the given file.
+    void druckeBlatt(const QString& datei) {
+        meldungen.gezeigt.clear();
+        druckdialog.gezeigt = 0;
+        druckdialog.dateien = {datei};
+        Testfenster fenster(640, 480);
+        fenster.show();
+        platform::Drucken(fenster, *fenster.Picture1, output::DruckBild1);
+    }
+};
 
 // A4 with 10 mm margins: 277 × 190 mm printable in landscape.
 TEST_F(FensterdruckTest, EineSeiteDasBildAmUrsprungInDerAngepasstenGroesse) {
@@ -118,21 +129,11 @@ TEST_F(FensterdruckTest, DruckerFehlerZeigtDieMeldungDerSprache) {
     for (const Fall& fall : {Fall{"D", "Vorgang nicht möglich!"}, Fall{"GB", "Operation not possible!"},
                              Fall{"F", "Opération impossible!"}, Fall{"E", "¡Operación imposible!"}}) {
         base::Variable::instanz().Sprache = fall.sprache;
-        meldungen.gezeigt.clear();
-        druckdialog.gezeigt = 0;
-        druckdialog.dateien = {pfad(QStringLiteral("kein/ordner/druck.pdf"))};
-        Testfenster fenster(640, 480);
-        fenster.show();
-        platform::Drucken(fenster, *fenster.Picture1, output::DruckBild1);
+        druckeBlatt(pfad(QStringLiteral("kein/ordner/druck.pdf")));
         EXPECT_EQ(meldungen.gezeigt, (std::vector<Meldung>{{fall.text, base::MeldungsStil::Ausruf}}));
     }
     // The printer is usable again for the next print.
-    meldungen.gezeigt.clear();
-    druckdialog.gezeigt = 0;
-    druckdialog.dateien = {pfad(QStringLiteral("danach.pdf"))};
-    Testfenster fenster(640, 480);
-    fenster.show();
-    platform::Drucken(fenster, *fenster.Picture1, output::DruckBild1);
+    druckeBlatt(pfad(QStringLiteral("danach.pdf")));
     EXPECT_TRUE(meldungen.gezeigt.empty());
     EXPECT_EQ(lesePdf(druckdialog.dateien[0]).seiten, 1);
 }
