@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "platform/bmpspeicherung.h"
 #include "platform/mschart.h"
 #include "platform/rechteck.h"
 #include "platform/umbruchknopf.h"
@@ -45,6 +46,8 @@ public:
     platform::Umbruchknopf* cmdNeueBerechnung;
     platform::Umbruchknopf* cmdEnde;
     QLabel* Picture1;  // holds the captured picture
+    // The save dialog: the name confirmed last, kept while the sheet is open.
+    platform::BmpSpeicherung CommonDialog1;
 
     QMenu* mnuDiagrammdrucken;
     QAction* mnuDrucken;
@@ -63,10 +66,11 @@ public slots:
     void mnuDruckverlust_Click();
     void cmdEnde_Click();
     void mnuEnde_Click();
-    // Printing, saving and the word-processor hand-over: not wired yet.
+    // Printing, saving and the word-processor hand-over of the window picture.
     void mnuDrucken_Click();
     void mnuSpeichern_Click();
     void mnuWord_Click();
+    void WordAnwendungStarten();
 
 private:
     void baueSteuerelemente(QWidget* innen);

@@ -8,8 +8,11 @@
 #include "output/blattinhalt.h"
 #include "output/ergebnisstand.h"
 #include "platform/dienste.h"
+#include "platform/fensteraufnahme.h"
+#include "platform/fensterdruck.h"
 #include "platform/fensterregister.h"
 #include "platform/steuerelemente.h"
+#include "platform/wordanwendung.h"
 
 namespace fluvan::app {
 
@@ -49,10 +52,14 @@ void Bild1::cmdEnde_Click() { platform::dienste().ende->beenden(); }
 
 void Bild1::mnuEnde_Click() { cmdEnde_Click(); }
 
-void Bild1::mnuDrucken_Click() {}
+void Bild1::mnuDrucken_Click() { platform::Drucken(*this, *Picture1, output::DruckBild1); }
 
-void Bild1::mnuSpeichern_Click() {}
+void Bild1::mnuSpeichern_Click() { CommonDialog1.speichern(*this, *Picture1); }
 
-void Bild1::mnuWord_Click() {}
+void Bild1::mnuWord_Click() {
+    if (platform::Fensteraufnahme(*this, *Picture1)) WordAnwendungStarten();
+}
+
+void Bild1::WordAnwendungStarten() { platform::WordAnwendungStarten(platform::bildVon(*Picture1)); }
 
 }  // namespace fluvan::app

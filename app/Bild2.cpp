@@ -13,8 +13,11 @@
 #include "output/bild2_texte.h"
 #include "output/ergebnisstand.h"
 #include "platform/dienste.h"
+#include "platform/fensteraufnahme.h"
+#include "platform/fensterdruck.h"
 #include "platform/steuerelemente.h"
 #include "platform/twips.h"
+#include "platform/wordanwendung.h"
 
 namespace fluvan::app {
 
@@ -60,9 +63,13 @@ void Bild2::Form_Load() {
     Diagrammfuellung(*MSChart2, output::diagrammfuellung(stand.Druckabfall, stand, trenner));
 }
 
-void Bild2::mnuDiagrammDruck_Click() {}
+void Bild2::mnuDiagrammDruck_Click() { platform::Drucken(*this, *Picture2, output::DruckBild2); }
 
-void Bild2::mnuWordeinbinden_Click() {}
+void Bild2::mnuWordeinbinden_Click() {
+    if (platform::Fensteraufnahme(*this, *Picture2)) WordAnwendungStarten1();
+}
+
+void Bild2::WordAnwendungStarten1() { platform::WordAnwendungStarten(platform::bildVon(*Picture2)); }
 
 void Bild2::mnuEnde_Click() {
     zeigeErgebnisfenster<Bild1>();

@@ -25,9 +25,10 @@ public:
 public slots:
     // Fills the chart from the last complete calculation.
     void Form_Load();
-    // Printing and the word-processor hand-over: not wired yet.
+    // Printing and the word-processor hand-over of the window picture.
     void mnuDiagrammDruck_Click();
     void mnuWordeinbinden_Click();
+    void WordAnwendungStarten1();
     // Shows the result sheet, then closes the diagram.
     void mnuEnde_Click();
 };
