@@ -81,18 +81,6 @@ TEST_F(Ergebnisnavigation, EndeBeendetDasProgrammSofort) {
 }
 
 // Print, save and word entries stand in the menus but open or close nothing yet.
-TEST_F(Ergebnisnavigation, DruckeintraegeTunNochNichts) {
-    app::Bild1* b = rechne("D", "12.5");
-    b->mnuDruckverlust->trigger();
-    app::Bild2* d = diagramm();
-    for (QAction* a : {b->mnuDrucken, b->mnuSpeichern, b->mnuWord, d->mnuDiagrammDruck, d->mnuWordeinbinden})
-        a->trigger();
-    loescheGeschlosseneFenster();
-    EXPECT_EQ(blatt(), b);
-    EXPECT_EQ(diagramm(), d);
-    EXPECT_EQ(ende.beendet, 0);
-}
-
 // Before any complete calculation there is nothing to show.
 TEST_F(Ergebnisnavigation, OhneVollstaendigeRechnungOeffnetSichNichts) {
     EXPECT_EQ(rechne("D", "0"), nullptr);

@@ -1,0 +1,98 @@
+// Print, save and hand-over from the menus of the sheet and the diagram.
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "platform/fensteraufnahme.h"
+#include "tests/app/ergebnisfenster.h"
+#include "tests/platform/ausgabe.h"
+
+namespace fluvan::test {
+namespace {
+
+class Ergebnisausgabe : public Ergebnisfenstertest {
+protected:
+    void SetUp() override {
+        Ergebnisfenstertest::SetUp();
+        platform::Dienste& dienste = platform::dienste();
+        dienste.zwischenablage = &zwischenablage;
+        dienste.druckdialog = &druckdialog;
+        dienste.speicherdialog = &speicherdialog;
+        dienste.starter = &starter;
+        ASSERT_TRUE(ordner.isValid());
+        druckdialog.dateien = {ordner.filePath(QStringLiteral("eins.pdf")), ordner.filePath(QStringLiteral("zwei.pdf"))};
+        b = rechne("GB", "12.5");
+        ASSERT_NE(b, nullptr);
+        b->mnuDruckverlust->trigger();
+        d = diagramm();
+        ASSERT_NE(d, nullptr);
+    }
+    void TearDown() override {
+        for (const QString& dokument : starter.geoeffnet) QFile::remove(dokument);
+        Ergebnisfenstertest::TearDown();
+    }
+
+    // Every window stays open and nothing is reported.
+    void allesOffen() {
+        loescheGeschlosseneFenster();
+        EXPECT_EQ(blatt(), b);
+        EXPECT_EQ(diagramm(), d);
+        EXPECT_NE(platform::offenesFenster<frmHauptForm>(), nullptr);
+        EXPECT_EQ(ende.beendet, 0);
+        EXPECT_TRUE(meldungen.gezeigt.empty());
+    }
+
+    QTemporaryDir ordner;
+    FakeZwischenablage zwischenablage;
+    PdfDruckdialog druckdialog;
+    FesterSpeicherdialog speicherdialog;
+    AufzeichnenderStarter starter;
+    app::Bild1* b = nullptr;
+    app::Bild2* d = nullptr;
+};
+
+TEST_F(Ergebnisausgabe, DruckenEineSeiteMitDemBildDesFensters) {
+    b->mnuDrucken->trigger();
+    const QImage blattbild = platform::bildVon(*b->Picture1);
+    d->mnuDiagrammDruck->trigger();
+    const QImage diagrammbild = platform::bildVon(*d->Picture2);
+
+    // Each picture is its window with the menu bar.
+    EXPECT_EQ(blattbild.size(), b->size());
+    EXPECT_EQ(diagrammbild.size(), d->size());
+    // The sheet prints landscape although portrait was chosen; the diagram
+    // as its picture lies.
+    const Seite blattseite = lesePdf(druckdialog.dateien[0]);
+    const Seite diagrammseite = lesePdf(druckdialog.dateien[1]);
+    EXPECT_EQ(blattseite.seiten, 1);
+    EXPECT_EQ(diagrammseite.seiten, 1);
+    EXPECT_GT(blattseite.punkte.width(), blattseite.punkte.height());
+    EXPECT_EQ(diagrammseite.punkte.width() > diagrammseite.punkte.height(),
+              diagrammbild.width() > diagrammbild.height());
+    // Only the diagram clears the clipboard before its capture.
+    EXPECT_EQ(zwischenablage.schritte, (std::vector<std::string>{"Bild", "Clear", "Bild"}));
+    allesOffen();
+}
+
+TEST_F(Ergebnisausgabe, SpeichernSchreibtDasBildDesBlatts) {
+    speicherdialog.antwort = ordner.filePath(QStringLiteral("Ergebnis"));
+    b->mnuSpeichern->trigger();
+    b->mnuSpeichern->trigger();
+    ASSERT_EQ(speicherdialog.gefragt.size(), 2u);
+    EXPECT_EQ(speicherdialog.gefragt[1].FileName, *speicherdialog.antwort);
+    EXPECT_TRUE(gleichePixel(QImage(*speicherdialog.antwort, "bmp"), platform::bildVon(*b->Picture1)));
+    allesOffen();
+}
+
+TEST_F(Ergebnisausgabe, WordErhaeltDasBildJedesFensters) {
+    b->mnuWord->trigger();
+    const QImage blattbild = platform::bildVon(*b->Picture1);
+    d->mnuWordeinbinden->trigger();
+    ASSERT_EQ(starter.geoeffnet.size(), 2u);
+    EXPECT_TRUE(gleichePixel(eingebettetesBild(starter.geoeffnet[0]), blattbild));
+    EXPECT_TRUE(gleichePixel(eingebettetesBild(starter.geoeffnet[1]), platform::bildVon(*d->Picture2)));
+    EXPECT_TRUE(zwischenablage.inhalt.isNull());
+    allesOffen();
+}
+
+}  // namespace
+}  // namespace fluvan::test
