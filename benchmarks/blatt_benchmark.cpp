@@ -1,10 +1,14 @@
 // From the calculate click to the result sheet shown and painted, offscreen;
-// beside it a bare window with as many labels as the sheet, shown the same way.
+// beside it a bare window with as many labels as the sheet, shown the same way;
+// and one print of the sheet to a PDF file, from its menu command.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
@@ -98,6 +102,52 @@ void BM_LeeresFensterMitGleichVielenLabels(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LeeresFensterMitGleichVielenLabels)->Unit(benchmark::kMillisecond);
+
+// "Print to file" confirmed at once.
+class PdfDialog : public platform::Druckdialog {
+public:
+    explicit PdfDialog(QString datei) : datei(std::move(datei)) {}
+    bool ShowPrinter(QPrinter& drucker, QWidget*) override {
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(datei);
+        drucker.setPageSize(QPageSize(QPageSize::A4));
+        return true;
+    }
+    QString datei;
+};
+
+class LeereZwischenablage : public platform::Zwischenablage {
+public:
+    void Clear() override {}
+    void setzeBild(const QImage&) override {}
+    QImage bild() const override { return {}; }
+};
+
+// The print command of the sheet to the finished PDF file: capture, dialog,
+// page fit, drawing, writing.
+void BM_BlattDrucken(benchmark::State& state) {
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("blatt.pdf"));
+    PdfDialog dialog(datei);
+    LeereZwischenablage zwischenablage;
+    platform::Dienste& dienste = platform::dienste();
+    const platform::Dienste gesichert = dienste;
+    dienste.druckdialog = &dialog;
+    dienste.zwischenablage = &zwischenablage;
+    offeneHauptform()->cmdFehlerkurve->click();
+    app::Bild1* blatt = platform::offenesFenster<app::Bild1>();
+    warteAufBild(blatt);
+    for (auto _ : state) {
+        blatt->mnuDrucken->trigger();
+        state.PauseTiming();
+        if (QFileInfo(datei).size() == 0) state.SkipWithError("no PDF written");
+        QFile::remove(datei);
+        state.ResumeTiming();
+    }
+    schliesseBlatt();
+    dienste = gesichert;
+}
+BENCHMARK(BM_BlattDrucken)->Unit(benchmark::kMillisecond);
 
 // The offscreen platform reports every window feature it lacks; the figures matter here.
 void ohnePlattformhinweise(QtMsgType art, const QMessageLogContext& ort, const QString& text) {
