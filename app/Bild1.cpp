@@ -31,8 +31,8 @@ std::string_view sprache() { return base::Variable::instanz().Sprache; }
 
 Bild1::Bild1() {
     const bild1::Sprachlage& lage = bild1::sprachlage(sprache());
-    QWidget* innen = richteFensterEin(this, "Bild1", base::Programmtitel, lage.festerDialog, bild1::InnenBreite,
-                                      bild1::InnenHoehe);
+    QWidget* innen =
+        richteFensterEin(this, "Bild1", base::Programmtitel, lage.festerDialog, bild1::InnenBreite, bild1::InnenHoehe);
     setFont(schrift(lage.fensterschrift));
     baueSteuerelemente(innen);
     baueMenue();

@@ -47,8 +47,8 @@ Bild2::Bild2() {
     connect(mnuWordeinbinden, &QAction::triggered, this, &Bild2::mnuWordeinbinden_Click);
     connect(mnuEnde, &QAction::triggered, this, &Bild2::mnuEnde_Click);
 
-    const std::vector<QWidget*> folge = lage.deutscheFokusfolge ? std::vector<QWidget*>{MSChart2, Picture2}
-                                                                 : std::vector<QWidget*>{Picture2, MSChart2};
+    const std::vector<QWidget*> folge =
+        lage.deutscheFokusfolge ? std::vector<QWidget*>{MSChart2, Picture2} : std::vector<QWidget*>{Picture2, MSChart2};
     setTabOrder(folge[0], folge[1]);
     folge.front()->setFocus();
 

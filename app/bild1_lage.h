@@ -39,14 +39,16 @@ inline constexpr Schriftwahl SansSerif7_8Fett{"MS Sans Serif", 7.8, true};
 inline constexpr Schriftwahl Arial7_8{"Arial", 7.8, false};
 inline constexpr Schriftwahl SansSerif8{"MS Sans Serif", 8, false};
 
-inline constexpr Sprachlage LageD{false, {120, 120, 7932, 8292}, 852, 9840, 252, 252, 456, 1212, 252,
-                                  Arial10_2Fett, Arial10_2Fett, Arial9Fett, Arial7_8, true, false};
-inline constexpr Sprachlage LageGB{true, {240, 120, 7812, 8172}, 732, 9960, 492, 492, 492, 1212, 252,
-                                   Arial10_2Fett, Arial10_2Fett, Arial9Fett, Arial7_8, false, true};
-inline constexpr Sprachlage LageF{true, {240, 120, 7812, 8172}, 852, 9960, 492, 252, 372, 1188, 216,
-                                  SansSerif9_6Fett, Arial10_8Fett, SansSerif7_8Fett, Arial7_8, false, false};
-inline constexpr Sprachlage LageE{false, {120, 120, 7932, 8172}, 732, 9960, 492, 492, 456, 1188, 216,
-                                  SansSerif9_6Fett, Arial10_8Fett, Arial9Fett, SansSerif8, false, false};
+inline constexpr Sprachlage LageD{false, {120, 120, 7932, 8292}, 852,           9840,       252,      252,  456,  1212,
+                                  252,   Arial10_2Fett,          Arial10_2Fett, Arial9Fett, Arial7_8, true, false};
+inline constexpr Sprachlage LageGB{true, {240, 120, 7812, 8172}, 732,           9960,       492,      492,   492, 1212,
+                                   252,  Arial10_2Fett,          Arial10_2Fett, Arial9Fett, Arial7_8, false, true};
+inline constexpr Sprachlage LageF{
+    true,          {240, 120, 7812, 8172}, 852,      9960,  492,  252, 372, 1188, 216, SansSerif9_6Fett,
+    Arial10_8Fett, SansSerif7_8Fett,       Arial7_8, false, false};
+inline constexpr Sprachlage LageE{
+    false, {120, 120, 7932, 8172}, 732,           9960,       492,        492,   456,  1188,
+    216,   SansSerif9_6Fett,       Arial10_8Fett, Arial9Fett, SansSerif8, false, false};
 
 // In the order of the language codes; a code that is none shows German.
 inline constexpr std::array Lagen = {LageD, LageGB, LageF, LageE};

@@ -36,9 +36,11 @@ void Streifen(QPainter& maler, QSize groesse, std::initializer_list<QColor> farb
     int i = 0;
     for (const QColor& farbe : farben) {
         if (senkrecht)
-            maler.fillRect(QRectF(groesse.width() * i / double(n), 0, groesse.width() / double(n), groesse.height()), farbe);
+            maler.fillRect(QRectF(groesse.width() * i / double(n), 0, groesse.width() / double(n), groesse.height()),
+                           farbe);
         else
-            maler.fillRect(QRectF(0, groesse.height() * i / double(n), groesse.width(), groesse.height() / double(n)), farbe);
+            maler.fillRect(QRectF(0, groesse.height() * i / double(n), groesse.width(), groesse.height() / double(n)),
+                           farbe);
         ++i;
     }
 }
@@ -88,8 +90,8 @@ QPixmap Flagge(Land land) {
             Streifen(maler, groesse, {QColor(0, 35, 149), QColor(255, 255, 255), QColor(237, 41, 57)}, true);
             break;
         case Land::Spanien:
-            Streifen(maler, groesse, {QColor(170, 21, 27), QColor(241, 191, 0), QColor(241, 191, 0), QColor(170, 21, 27)},
-                     false);
+            Streifen(maler, groesse,
+                     {QColor(170, 21, 27), QColor(241, 191, 0), QColor(241, 191, 0), QColor(170, 21, 27)}, false);
             break;
         case Land::Grossbritannien: UnionJack(maler, groesse); break;
     }

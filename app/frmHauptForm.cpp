@@ -138,15 +138,19 @@ void frmHauptForm::baueSteuerelemente() {
     txtVKNummer = feld(innen, "txtVKNummer", v.VKNummer.c_str(), feldKopf, {3240, 1440, 2172, 372});
 
     // Selection column: each caption 240 twips above its field, pairs 720 apart.
-    lblMIDDaten = caption(innen, "lblMIDDaten", hauptform::lblMIDDaten, beschriftet, {3240, 2520, 2172, 252}, AktiverRahmen);
+    lblMIDDaten =
+        caption(innen, "lblMIDDaten", hauptform::lblMIDDaten, beschriftet, {3240, 2520, 2172, 252}, AktiverRahmen);
     cboMIDDaten = liste("cboMIDDaten", klein, {3240, 2760, 2172, 288});
     lblDN = caption(innen, "lblDN", hauptform::lblDN, beschriftet, {3240, 3240, 2172, 252}, AktiverRahmen);
     cboMIDDN = liste("cboMIDDN", klein, {3240, 3480, 2172, 288});
-    lblEinheiten = caption(innen, "lblEinheiten", hauptform::lblEinheiten, beschriftet, {3240, 3960, 2172, 252}, AktiverRahmen);
+    lblEinheiten =
+        caption(innen, "lblEinheiten", hauptform::lblEinheiten, beschriftet, {3240, 3960, 2172, 252}, AktiverRahmen);
     cboEinheiten = liste("cboEinheiten", klein, {3240, 4200, 2172, 288});
-    lblEinheitZeit = caption(innen, "lblEinheitZeit", hauptform::lblEinheitZeit, beschriftet, {3240, 4680, 2172, 252}, AktiverRahmen);
+    lblEinheitZeit = caption(innen, "lblEinheitZeit", hauptform::lblEinheitZeit, beschriftet, {3240, 4680, 2172, 252},
+                             AktiverRahmen);
     cboZeitEinheiten = liste("cboZeitEinheiten", lage.franzoesisch ? font() : klein, {3240, 4920, 2172, 288});
-    lblVolumen = caption(innen, "lblVolumen", hauptform::lblVolumen, beschriftet, {3240, 5400, 2172, 252}, AktiverRahmen);
+    lblVolumen =
+        caption(innen, "lblVolumen", hauptform::lblVolumen, beschriftet, {3240, 5400, 2172, 252}, AktiverRahmen);
     txtVolumen = feld(innen, "txtVolumen", "0.0", klein, {3240, 5640, 2172, 288});
 
     // The pressure-loss frame: liquid data and flange choice.
@@ -170,7 +174,8 @@ void frmHauptForm::baueSteuerelemente() {
     Label5 = caption(Frame1, "Label5", hauptform::Label5, beschriftet, {120, 1920, 1092, 252}, AktiverRahmen);
     Label6 = caption(Frame1, "Label6", hauptform::Label6, einheit, {1200, 1920, 612, 252}, AktiverRahmen, rechts);
     txtVisco = feld(Frame1, "txtVisco", "1", klein, {120, 2160, 1692, 288});
-    lblLaenge = caption(Frame1, "lblLaenge", hauptform::lblLaenge, beschriftet, {120, 2640, 1092, 252}, InaktiverRahmen);
+    lblLaenge =
+        caption(Frame1, "lblLaenge", hauptform::lblLaenge, beschriftet, {120, 2640, 1092, 252}, InaktiverRahmen);
     Label7 = caption(Frame1, "Label7", hauptform::Label7, einheit, {1320, 2640, 492, 252}, InaktiverRahmen, rechts);
     txtLaenge = feld(Frame1, "txtLaenge", "68", klein, {120, 2880, 1692, 288});
     Option3 = option("Option3", {2040, 2880, 252, 252});
@@ -226,11 +231,12 @@ void frmHauptForm::setzeFokusfolge() {
     // one takes the focus.
     std::vector<QWidget*> folge;
     if (spracheVon(base::Variable::instanz().Sprache).deutsch)
-        folge = {cboMIDDaten, cboMIDDN, cmdFehlerkurve, cboEinheiten, txtVolumen, cmdEnde, txtKunde, txtTAG,
-                 cboZeitEinheiten, txtVKNummer, Option1, Option2, Option3, txtLaenge, txtVisco, txtDichte};
+        folge = {cboMIDDaten, cboMIDDN,  cmdFehlerkurve,   cboEinheiten, txtVolumen, cmdEnde,
+                 txtKunde,    txtTAG,    cboZeitEinheiten, txtVKNummer,  Option1,    Option2,
+                 Option3,     txtLaenge, txtVisco,         txtDichte};
     else
-        folge = {cboZeitEinheiten, txtTAG, txtKunde, cmdEnde, txtVolumen, cboEinheiten, cmdFehlerkurve, cboMIDDN,
-                 cboMIDDaten, txtVKNummer, txtDichte, txtVisco, txtLaenge, Option1, Option2, Option3};
+        folge = {cboZeitEinheiten, txtTAG,      txtKunde,  cmdEnde,  txtVolumen, cboEinheiten, cmdFehlerkurve, cboMIDDN,
+                 cboMIDDaten,      txtVKNummer, txtDichte, txtVisco, txtLaenge,  Option1,      Option2,        Option3};
     for (std::size_t i = 1; i < folge.size(); ++i) setTabOrder(folge[i - 1], folge[i]);
     for (QRadioButton* knopf : {Option1, Option2, Option3}) {
         const auto fokus = [knopf](bool gewaehlt) { knopf->setFocusPolicy(gewaehlt ? Qt::StrongFocus : Qt::NoFocus); };

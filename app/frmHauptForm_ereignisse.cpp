@@ -5,14 +5,13 @@
 #include "app/auslegungshilfe/frmEXCELBlatt.h"
 #include "app/frmLeitfaehigkeit.h"
 #include "app/frmSplashscreen1.h"
-#include "catalogue/listen.h"
 #include "app/zahlenfilter.h"
-#include "engine/rechenlauf.h"
 #include "base/variable.h"
+#include "catalogue/listen.h"
+#include "engine/rechenlauf.h"
 #include "platform/dienste.h"
 #include "platform/fensterregister.h"
 #include "platform/steuerelemente.h"
-
 
 namespace fluvan::app {
 
@@ -50,7 +49,8 @@ void frmHauptForm::cboMIDDN_Click() {
 }
 
 void frmHauptForm::cboEinheiten_Click() {
-    VolumeneinheitWaehlen(base::Variable::instanz(), cboEinheiten->currentText().toStdString(), cboEinheiten->currentIndex());
+    VolumeneinheitWaehlen(base::Variable::instanz(), cboEinheiten->currentText().toStdString(),
+                          cboEinheiten->currentIndex());
 }
 
 void frmHauptForm::cboZeitEinheiten_Click() {
@@ -67,7 +67,9 @@ void frmHauptForm::txtKunde_Change() { base::Variable::instanz().Kunde = txtKund
 void frmHauptForm::txtTAG_Change() { base::Variable::instanz().TAGNummer = txtTAG->text().toStdString(); }
 void frmHauptForm::txtVKNummer_Change() { base::Variable::instanz().VKNummer = txtVKNummer->text().toStdString(); }
 
-void frmHauptForm::TypWaehlen(const hauptform::Typeintrag& eintrag) { cboMIDDaten->setCurrentIndex(eintrag.listenindex); }
+void frmHauptForm::TypWaehlen(const hauptform::Typeintrag& eintrag) {
+    cboMIDDaten->setCurrentIndex(eintrag.listenindex);
+}
 
 void frmHauptForm::mnuMIDNeu_Click() { TypWaehlen(hauptform::TypmenueMID[0]); }
 void frmHauptForm::mnuVeltrum20_Click() { TypWaehlen(hauptform::TypmenueMID[1]); }
@@ -79,9 +81,7 @@ void frmHauptForm::mnuULalt_Click() { TypWaehlen(hauptform::TypmenueUL[1]); }
 
 void frmHauptForm::mnuLeitfaehigkeit_Click() { zeigeFenster<app::frmLeitfaehigkeit>(); }
 
-void frmHauptForm::mnuEXCEL_Click() {
-    zeigeFenster<frmEXCELBlatt>();
-}
+void frmHauptForm::mnuEXCEL_Click() { zeigeFenster<frmEXCELBlatt>(); }
 
 void frmHauptForm::mnuInfo_Click() {
     // The info screen is shown first, the main form closed right after: so the

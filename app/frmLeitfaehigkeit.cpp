@@ -131,9 +131,7 @@ void frmLeitfaehigkeit::Ausgabe() {
     base::Variable& v = base::Variable::instanz();
     conductivity::Kasteninhalt kasten;
     switch (conductivity::Ausgabe(v, kasten, dokument)) {
-        case conductivity::Ausgang::Passage:
-            RichTextBox1->setPlainText(QString::fromStdU16String(kasten.Text));
-            break;
+        case conductivity::Ausgang::Passage: RichTextBox1->setPlainText(QString::fromStdU16String(kasten.Text)); break;
         case conductivity::Ausgang::KeinEintrag:
             RichTextBox1->setPlainText(qtext(leitfaehigkeit::KeinEintrag[v.Sprache]));
             break;

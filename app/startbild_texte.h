@@ -8,7 +8,8 @@ inline constexpr std::string_view Produktname = "Fluvan";
 inline constexpr std::string_view Version = "II";
 inline constexpr std::string_view UntertitelD =
     "Genauigkeitskurve für  Magnetisch- Induktive und Ultraschall- Durchflussmesser ";
-inline constexpr std::string_view UntertitelGB = "Accuracy calculation for magnetic inductive and ultrasonic flowmeters";
+inline constexpr std::string_view UntertitelGB =
+    "Accuracy calculation for magnetic inductive and ultrasonic flowmeters";
 inline constexpr std::string_view UntertitelF = "Calculations pour débimètres électromagnétiques et ultrason";
 inline constexpr std::string_view UntertitelE =
     "Curva de exactitud para caudalimetros electromagnéticos y ultrasonicos ";

@@ -8,7 +8,7 @@
 #define FLUVAN_NAMENSLISTE_WERT(n) n,
 #define FLUVAN_NAMENSLISTE_TEXT(n) std::string_view(#n),
 
-#define FLUVAN_BENANNTE_AUFZAEHLUNG(Typ, Namen, LISTE)                                     \
-    enum class Typ { LISTE(FLUVAN_NAMENSLISTE_WERT) };                                     \
-    inline constexpr std::array Namen = {LISTE(FLUVAN_NAMENSLISTE_TEXT)};                  \
+#define FLUVAN_BENANNTE_AUFZAEHLUNG(Typ, Namen, LISTE) \
+    enum class Typ { LISTE(FLUVAN_NAMENSLISTE_WERT) }; \
+    inline constexpr std::array Namen = {LISTE(FLUVAN_NAMENSLISTE_TEXT)}; \
     constexpr std::string_view name(Typ wert) { return Namen[static_cast<std::size_t>(wert)]; }

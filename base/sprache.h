@@ -34,7 +34,9 @@ struct Texte {
         }
         return D;
     }
-    constexpr std::string_view operator[](std::string_view sprache) const { return (*this)[angezeigteSprache(sprache)]; }
+    constexpr std::string_view operator[](std::string_view sprache) const {
+        return (*this)[angezeigteSprache(sprache)];
+    }
 };
 
 inline constexpr std::string_view CRLF = "\r\n";

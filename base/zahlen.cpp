@@ -180,9 +180,12 @@ std::string zahlText(float wert, std::string_view dezimaltrenner) {
     (void)fehler;
     std::string text;
     for (const char* p = puffer; p != ende; ++p) {
-        if (*p == '.') text += dezimaltrenner;
-        else if (*p == 'e') text += 'E';
-        else text += *p;
+        if (*p == '.')
+            text += dezimaltrenner;
+        else if (*p == 'e')
+            text += 'E';
+        else
+            text += *p;
     }
     return text;
 }

@@ -66,7 +66,8 @@ void BM_BerechnenBisBlattGezeigt(benchmark::State& state) {
         state.ResumeTiming();
     }
     qApp->removeEventFilter(&zaehler);
-    state.counters["chart_paints_per_show"] = static_cast<double>(zaehler.gemalt) / static_cast<double>(state.iterations());
+    state.counters["chart_paints_per_show"] =
+        static_cast<double>(zaehler.gemalt) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_BerechnenBisBlattGezeigt)->Unit(benchmark::kMillisecond);
 

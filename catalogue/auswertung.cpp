@@ -1,8 +1,8 @@
 #include <string>
 
-#include "catalogue/groessenregel.h"
 #include "base/sprache.h"
 #include "base/zahlen.h"
+#include "catalogue/groessenregel.h"
 
 namespace fluvan::catalogue {
 namespace {

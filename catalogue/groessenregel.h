@@ -8,8 +8,8 @@
 #include <string_view>
 #include <variant>
 
-#include "catalogue/pruefname.h"
 #include "base/sprache.h"
+#include "catalogue/pruefname.h"
 #include "parameters/satzname.h"
 
 namespace fluvan::catalogue {

@@ -75,13 +75,13 @@ std::optional<int> Laengentabelle(int baureihe, double nennweite) {
 
 int ANSIZuschlag(int baureihe, double nennweite) {
     switch (baureihe) {
-        case 1: case 4: case 6:
-            return nennweite >= 350 ? 200 : 0;
+        case 1:
+        case 4:
+        case 6: return nennweite >= 350 ? 200 : 0;
         case 7:
             if (nennweite == 80 || nennweite == 150) return 50;
             return nennweite >= 350 ? 200 : 0;
-        default:
-            return 0;
+        default: return 0;
     }
 }
 

@@ -51,7 +51,7 @@ namespace fluvan::catalogue {
     X(Veltrum320) \
     X(Veltrum520) \
     X(Veltrum620) \
-    X(Veltrum720) \
+    X(Veltrum720)
 
 FLUVAN_BENANNTE_AUFZAEHLUNG(Pruefname, Pruefnamen, FLUVAN_GROESSENPRUEFUNGEN)
 static_assert(Pruefnamen.size() == 47);

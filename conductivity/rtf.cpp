@@ -13,10 +13,10 @@ constexpr char16_t Ersatzzeichen = u'\uFFFD';
 
 // Windows-1252 from 0x80 to 0x9F; above that it is Latin-1.
 constexpr std::array<char16_t, 32> Cp1252 = {
-    u'\u20AC', Ersatzzeichen, u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021',
-    u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', Ersatzzeichen, u'\u017D', Ersatzzeichen,
-    Ersatzzeichen, u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
-    u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', Ersatzzeichen, u'\u017E', u'\u0178',
+    u'\u20AC',     Ersatzzeichen, u'\u201A', u'\u0192', u'\u201E', u'\u2026',     u'\u2020', u'\u2021',
+    u'\u02C6',     u'\u2030',     u'\u0160', u'\u2039', u'\u0152', Ersatzzeichen, u'\u017D', Ersatzzeichen,
+    Ersatzzeichen, u'\u2018',     u'\u2019', u'\u201C', u'\u201D', u'\u2022',     u'\u2013', u'\u2014',
+    u'\u02DC',     u'\u2122',     u'\u0161', u'\u203A', u'\u0153', Ersatzzeichen, u'\u017E', u'\u0178',
 };
 
 // A byte of the document's code page. Code pages we have no table for show
@@ -29,11 +29,39 @@ char16_t zeichenDerCodepage(int codepage, unsigned char byte) {
 }
 
 constexpr std::array<std::string_view, 34> OhneText = {
-    "fonttbl",   "colortbl",   "stylesheet", "info",       "pict",         "header",     "headerl",
-    "headerr",   "headerf",    "footer",     "footerl",    "footerr",      "footerf",    "footnote",
-    "fldinst",   "listtable",  "listoverridetable",        "revtbl",       "rsidtbl",    "generator",
-    "pntext",    "listtext",   "nonshppict", "shpinst",    "themedata",    "colorschememapping",
-    "latentstyles", "datastore", "xmlnstbl", "filetbl",    "xe",           "tc",         "objdata",
+    "fonttbl",
+    "colortbl",
+    "stylesheet",
+    "info",
+    "pict",
+    "header",
+    "headerl",
+    "headerr",
+    "headerf",
+    "footer",
+    "footerl",
+    "footerr",
+    "footerf",
+    "footnote",
+    "fldinst",
+    "listtable",
+    "listoverridetable",
+    "revtbl",
+    "rsidtbl",
+    "generator",
+    "pntext",
+    "listtext",
+    "nonshppict",
+    "shpinst",
+    "themedata",
+    "colorschememapping",
+    "latentstyles",
+    "datastore",
+    "xmlnstbl",
+    "filetbl",
+    "xe",
+    "tc",
+    "objdata",
     "objclass",
 };
 
@@ -87,12 +115,9 @@ public:
                     // The document ends with its outermost group.
                     if (gruppen.empty()) return fertig();
                     break;
-                case '\\':
-                    steuerung();
-                    break;
+                case '\\': steuerung(); break;
                 case '\r':
-                case '\n':
-                    break;
+                case '\n': break;
                 default:
                     if (static_cast<unsigned char>(c) >= 0x20 || c == '\t')
                         zeichen(zeichenDerCodepage(codepage, static_cast<unsigned char>(c)));
@@ -151,12 +176,9 @@ private:
         switch (c) {
             case '\\':
             case '{':
-            case '}':
-                return zeichen(static_cast<char16_t>(c));
-            case '~':
-                return zeichen(u'\u00A0');
-            case '_':
-                return zeichen(u'\u2011');
+            case '}': return zeichen(static_cast<char16_t>(c));
+            case '~': return zeichen(u'\u00A0');
+            case '_': return zeichen(u'\u2011');
             case '\'': {
                 const int hoch = pos < rtf.size() ? hexwert(rtf[pos]) : -1;
                 const int tief = pos + 1 < rtf.size() ? hexwert(rtf[pos + 1]) : -1;
@@ -165,8 +187,7 @@ private:
                 return zeichen(zeichenDerCodepage(codepage, static_cast<unsigned char>(hoch * 16 + tief)));
             }
             case '\r':
-            case '\n':
-                return zeichen(u'\n');
+            case '\n': return zeichen(u'\n');
             case '*':
                 // A destination that a reader may ignore: none of them holds text we show.
                 if (!alsErsatzVerbraucht() && !gruppen.empty()) gruppen.back().ohneText = true;
@@ -202,7 +223,8 @@ private:
         } else if (wort == "u") {
             if (!hatParameter) return;
             // A signed 16-bit number; what lies outside that is no character.
-            zeichen(wert < -32768 || wert > 65535 ? Ersatzzeichen : static_cast<char16_t>(wert < 0 ? wert + 65536 : wert));
+            zeichen(wert < -32768 || wert > 65535 ? Ersatzzeichen
+                                                  : static_cast<char16_t>(wert < 0 ? wert + 65536 : wert));
             ersatzRest = gruppen.empty() ? 1 : gruppen.back().uc;
         } else if (wort == "uc") {
             if (hatParameter && !gruppen.empty()) gruppen.back().uc = std::max(wert, 0);

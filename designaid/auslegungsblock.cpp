@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "designaid/zollbruch.h"
 #include "base/zahlen.h"
+#include "designaid/zollbruch.h"
 
 namespace fluvan::designaid {
 

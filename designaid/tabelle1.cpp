@@ -13,19 +13,22 @@ constexpr Schrift landRot{.punkt = 14, .fett = true, .farbe = rot};
 constexpr Schrift normal{};
 
 constexpr Blattzelle ueberschrift(std::string_view b, std::string_view text) {
-    return {.bereich = b, .laeufe = {{{text, titel}}}, .mitGrund = true, .grund = silber, .senkrecht = Senkrecht::Mitte};
+    return {
+        .bereich = b, .laeufe = {{{text, titel}}}, .mitGrund = true, .grund = silber, .senkrecht = Senkrecht::Mitte};
 }
 constexpr Blattzelle seitentext(std::string_view b, std::string_view text) {
     return {.bereich = b, .laeufe = {{{text, seite}}}, .senkrecht = Senkrecht::Mitte, .gedreht = true};
 }
 constexpr Blattzelle einheitKopf(std::string_view b, std::string_view vor, std::string_view einheit,
                                  std::string_view nach) {
-    return {.bereich = b, .laeufe = {{{vor, fett}, {einheit, fettRot}, {nach, fett}}}, .senkrecht = Senkrecht::Mitte,
+    return {.bereich = b,
+            .laeufe = {{{vor, fett}, {einheit, fettRot}, {nach, fett}}},
+            .senkrecht = Senkrecht::Mitte,
             .umbrechen = true};
 }
 constexpr Blattzelle landKopf(std::string_view b, std::string_view land, std::string_view rest) {
-    return {.bereich = b, .laeufe = {{{land, landRot}, {rest, fett}}}, .senkrecht = Senkrecht::Mitte,
-            .umbrechen = true};
+    return {
+        .bereich = b, .laeufe = {{{land, landRot}, {rest, fett}}}, .senkrecht = Senkrecht::Mitte, .umbrechen = true};
 }
 constexpr Blattzelle mittig(std::string_view b, std::string_view text) {
     return {.bereich = b, .laeufe = {{{text, fett}}}, .waagrecht = Waagrecht::Mitte};
@@ -39,7 +42,9 @@ constexpr Blattzelle eingabezelle(std::string_view b, std::string_view anfang) {
 constexpr Blattzelle von(std::string_view b) {
     return {.bereich = b, .art = Zellart::Ergebnis, .laeufe = {{{"", fett}}}, .mitGrund = true, .grund = hellorange};
 }
-constexpr Blattzelle bis(std::string_view b) { return {.bereich = b, .art = Zellart::Ergebnis, .laeufe = {{{"", fett}}}}; }
+constexpr Blattzelle bis(std::string_view b) {
+    return {.bereich = b, .art = Zellart::Ergebnis, .laeufe = {{{"", fett}}}};
+}
 }  // namespace
 
 const std::array<Blattzelle, 42> tabelle1{{
@@ -63,7 +68,8 @@ const std::array<Blattzelle, 42> tabelle1{{
     eingabezelle("B14", "bitte ausfüllen"),
     von("C14"),
     bis("D14"),
-    text("B16", "Die angegebenen Nennweiten werden aufgrund einer Fließgeschwindigkeit von 1-3 m/s empfohlen. ", normal),
+    text("B16", "Die angegebenen Nennweiten werden aufgrund einer Fließgeschwindigkeit von 1-3 m/s empfohlen. ",
+         normal),
     text("B17", "Jede Nennweite kann jedoch einen Messbereich von 0,3-12 m/s Fließgeschwindigkeit abdecken.", normal),
     text("B18", "Für weitere Fragen steht Ihnen Ihr Vertriebspartner gerne zur Verfügung.", normal),
 

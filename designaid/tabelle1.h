@@ -63,15 +63,15 @@ enum class Waagrecht { Standard, Mitte };  // Standard: texts left, numbers righ
 enum class Senkrecht { Unten, Mitte };
 
 struct Blattzelle {
-    std::string_view bereich;            // the cell, or the merged range from it
+    std::string_view bereich;  // the cell, or the merged range from it
     Zellart art = Zellart::Text;
-    std::array<Textlauf, 3> laeufe{};     // an input cell: its initial text; a result cell: its font
+    std::array<Textlauf, 3> laeufe{};  // an input cell: its initial text; a result cell: its font
     bool mitGrund = false;
     Farbe grund = weiss;
     Waagrecht waagrecht = Waagrecht::Standard;
     Senkrecht senkrecht = Senkrecht::Unten;
     bool umbrechen = false;
-    bool gedreht = false;                // turned by 90 degrees, read upwards
+    bool gedreht = false;  // turned by 90 degrees, read upwards
 };
 
 // Columns A to J and rows 1 to 35 in twips; the rest of the sheet is hidden.

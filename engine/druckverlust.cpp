@@ -1,7 +1,7 @@
 #include <cmath>
 
-#include "engine/rechenlauf.h"
 #include "base/zahlen.h"
+#include "engine/rechenlauf.h"
 
 namespace fluvan::engine {
 namespace {
@@ -20,7 +20,8 @@ void Rechenlauf::Druckverlust() {
     const double viskositaet = v.Viskositaet;
     for (int k = 1; k <= 20; ++k) {
         const double geschwindigkeit = v.Geschwindigkeit(k);
-        v.Reynoldszahl(k) = base::speichern(teile(base::pruefe(NennweiteZahl() * geschwindigkeit * dichte), viskositaet));
+        v.Reynoldszahl(k) =
+            base::speichern(teile(base::pruefe(NennweiteZahl() * geschwindigkeit * dichte), viskositaet));
         const double re = v.Reynoldszahl(k);
         if (re > 0 && re <= 2320)
             v.Rohrreibungszahl = base::speichern(teile(64, re));
@@ -31,8 +32,8 @@ void Rechenlauf::Druckverlust() {
             v.Rohrreibungszahl = base::speichern(0.221 * base::pruefe(std::pow(re, -0.237)) + 0.0032);
         // Re <= 0 only with v = 0, where the loss is 0 whatever the factor.
 
-        const double produkt =
-            base::pruefe(base::pruefe(base::pruefe(std::pow(geschwindigkeit, 2)) * (dichte / 2 * v.Rohrreibungszahl)) * v.Baulaenge);
+        const double produkt = base::pruefe(
+            base::pruefe(base::pruefe(std::pow(geschwindigkeit, 2)) * (dichte / 2 * v.Rohrreibungszahl)) * v.Baulaenge);
         v.Druckabfall(k) = base::speichern(teile(teile(produkt, NennweiteZahl()), 100));
         v.Druckabfall(k) = base::runden(v.Druckabfall(k), 2);
     }

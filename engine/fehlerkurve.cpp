@@ -1,7 +1,7 @@
 #include <array>
 
-#include "engine/rechenlauf.h"
 #include "base/zahlen.h"
+#include "engine/rechenlauf.h"
 
 namespace fluvan::engine {
 namespace {

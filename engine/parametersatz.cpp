@@ -33,9 +33,9 @@ void Rechenlauf::Parametersatz(Satzname name) {
 bool Rechenlauf::Geschwindigkeitspruefung(const Parametersatzzeile& satz) {
     const Geschwindigkeitsurteil urteil = parameters::Geschwindigkeitspruefung(v.Endgeschwindigkeit, satz);
     if (urteil == Geschwindigkeitsurteil::ImBereich) return true;
-    meldungen.MsgBox(Geschwindigkeitswarnung(urteil, v.Sprache, v.EndgeschwindigkeitGerundet,
-                                             region.Dezimaltrennzeichen()),
-                     base::MeldungsStil::Ausruf);
+    meldungen.MsgBox(
+        Geschwindigkeitswarnung(urteil, v.Sprache, v.EndgeschwindigkeitGerundet, region.Dezimaltrennzeichen()),
+        base::MeldungsStil::Ausruf);
     return false;
 }
 

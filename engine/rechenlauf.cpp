@@ -12,15 +12,14 @@ constexpr base::Texte PromptEndwert{"Endwert ?", "Max. Value ?", "Valeur max. ?"
 constexpr base::Texte PromptDichte{"Dichte ?", "Density ?", "Densité ?", "Densidad ?"};
 constexpr base::Texte PromptViskositaet{"Viskosität ?", "Viskosity ?", "Viskosité ?", "Viscosidad ?"};
 
-constexpr base::Texte MeldungNichtMoeglich{"Berechnung mit diesen Werten nicht möglich!",
-                                     "Calculation not possible with these values!",
-                                     "Calcul impossible avec ces valeurs!",
-                                     "¡Cálculo imposible con estos valores!"};
+constexpr base::Texte MeldungNichtMoeglich{
+    "Berechnung mit diesen Werten nicht möglich!", "Calculation not possible with these values!",
+    "Calcul impossible avec ces valeurs!", "¡Cálculo imposible con estos valores!"};
 
 constexpr base::Texte MeldungKeineBaulaenge{"Keine Baulänge für diese Nennweite: bitte eigene Baulänge eingeben!",
-                                      "No installation length for this size: please enter own length!",
-                                      "Pas de longueur pour ce diamètre: entrez votre longueur!",
-                                      "¡No hay longitud para este diámetro: introduzca su longitud!"};
+                                            "No installation length for this size: please enter own length!",
+                                            "Pas de longueur pour ce diamètre: entrez votre longueur!",
+                                            "¡No hay longitud para este diámetro: introduzca su longitud!"};
 
 // A typed value beyond the float range counts as not greater than 0.
 bool positiv(double wert) { return base::imFloatBereich(wert) && wert > 0; }
@@ -39,7 +38,9 @@ void Rechenlauf::cmdFehlerkurve_Click() {
 
 void Rechenlauf::Berechnung() {
     baulaengeFehlt = false;
-    const auto frage = [&](const base::Texte& prompt) { meldungen.MsgBox(std::string(prompt[v.Sprache]), base::MeldungsStil::Frage); };
+    const auto frage = [&](const base::Texte& prompt) {
+        meldungen.MsgBox(std::string(prompt[v.Sprache]), base::MeldungsStil::Frage);
+    };
 
     const double endwert = base::leseZahl(formular.txtVolumen());
     if (base::imFloatBereich(endwert)) v.Endwert = base::speichern(endwert);
@@ -87,13 +88,15 @@ void Rechenlauf::BaulaengeBestimmen() {
     if (tabelle) v.Baulaenge = base::speichern(*tabelle);
     if (art == base::Flanschart::DIN) formular.setzeTxtLaenge(base::zahlText(v.Baulaenge, "."));
     if (art == base::Flanschart::ANSI)
-        formular.setzeTxtLaenge(base::zahlText(base::speichern(v.Baulaenge + catalogue::ANSIZuschlag(baureihe, nennweite)), "."));
+        formular.setzeTxtLaenge(
+            base::zahlText(base::speichern(v.Baulaenge + catalogue::ANSIZuschlag(baureihe, nennweite)), "."));
     // The box is the one source of the length; "." is the point it is read with.
     v.Baulaenge = base::speichern(base::leseZahl(formular.txtLaenge()));
 }
 
 void Rechenlauf::SatzAufrufen(Satzname satz) {
-    if (baulaengeFehlt) return meldungen.MsgBox(std::string(MeldungKeineBaulaenge[v.Sprache]), base::MeldungsStil::Ausruf);
+    if (baulaengeFehlt)
+        return meldungen.MsgBox(std::string(MeldungKeineBaulaenge[v.Sprache]), base::MeldungsStil::Ausruf);
     Parametersatz(satz);
 }
 

@@ -10,13 +10,13 @@
 namespace fluvan::output {
 
 // Table row i (1..15) of the three columns.
-std::string Fehlerzelle(const base::Variable& v, int zeile, std::string_view trenner);          // Label1(2 + i)
-std::string Durchflusszelle(const base::Variable& v, int zeile, std::string_view trenner);      // Label1(20 + i)
+std::string Fehlerzelle(const base::Variable& v, int zeile, std::string_view trenner);            // Label1(2 + i)
+std::string Durchflusszelle(const base::Variable& v, int zeile, std::string_view trenner);        // Label1(20 + i)
 std::string Geschwindigkeitszelle(const base::Variable& v, int zeile, std::string_view trenner);  // Label1(39 + i)
 
-std::string Typtext(const base::Variable& v);                                    // Label1(18)
-std::string Nennweitentext(const base::Variable& v);                             // Label1(19)
-std::string Messbereichtext(const base::Variable& v, std::string_view trenner);  // Label1(20)
+std::string Typtext(const base::Variable& v);                                     // Label1(18)
+std::string Nennweitentext(const base::Variable& v);                              // Label1(19)
+std::string Messbereichtext(const base::Variable& v, std::string_view trenner);   // Label1(20)
 std::string Druckverlusttext(const base::Variable& v, std::string_view trenner);  // Label6
 // Customer, TAG and order number: a blank and the cell, so an empty cell gives " ".
 std::string Kopftext(const std::string& zelle);

@@ -10,10 +10,9 @@ namespace fluvan::output::diagramm {
 inline constexpr base::Texte TitelMSChart1{"Genauigkeit unter Referenzbedingung", "Accuracy under reference conditions",
                                            "Précision au condition de référence",
                                            "Precisión en condiciones de referencia"};
-inline constexpr base::Texte FussnoteMSChart1{"± F = Messfehler in % vom Durchfluss (Messwert)",
-                                              "± F = Error as % of flowrate (measured value)",
-                                              "± F = Erreur maxi en % du débit (valeur de mesure)",
-                                              "± F = Error en % del caudal instantáneo (valor real)"};
+inline constexpr base::Texte FussnoteMSChart1{
+    "± F = Messfehler in % vom Durchfluss (Messwert)", "± F = Error as % of flowrate (measured value)",
+    "± F = Erreur maxi en % du débit (valeur de mesure)", "± F = Error en % del caudal instantáneo (valor real)"};
 inline constexpr base::Texte TitelMSChart2{"Druckverlust", "Pressure loss", "perte de charge", "Pérdida de presión"};
 
 inline constexpr std::string_view WertachsentitelMSChart1 = "± F [%]";

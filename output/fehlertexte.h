@@ -5,7 +5,7 @@
 
 namespace fluvan::output {
 
-inline constexpr base::Texte VorgangNichtMoeglich{
-    "Vorgang nicht möglich!", "Operation not possible!", "Opération impossible!", "¡Operación imposible!"};
+inline constexpr base::Texte VorgangNichtMoeglich{"Vorgang nicht möglich!", "Operation not possible!",
+                                                  "Opération impossible!", "¡Operación imposible!"};
 
 }  // namespace fluvan::output

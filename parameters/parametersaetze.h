@@ -90,8 +90,6 @@ inline constexpr std::array<Parametersatzzeile, 65> Parametersaetze = [] {
 }();
 
 // The row of a parameter set; the table stands in the order of Satzname.
-constexpr const Parametersatzzeile& zeile(Satzname name) {
-    return Parametersaetze[static_cast<std::size_t>(name)];
-}
+constexpr const Parametersatzzeile& zeile(Satzname name) { return Parametersaetze[static_cast<std::size_t>(name)]; }
 
 }  // namespace fluvan::parameters

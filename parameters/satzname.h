@@ -70,7 +70,7 @@ namespace fluvan::parameters {
     X(BerechnenRSN70) \
     X(BerechnenRSN70HT) \
     X(BerechnenRSN70HP) \
-    X(BerechnenRSN90) \
+    X(BerechnenRSN90)
 
 FLUVAN_BENANNTE_AUFZAEHLUNG(Satzname, Satznamen, FLUVAN_PARAMETERSAETZE)
 static_assert(Satznamen.size() == 65);

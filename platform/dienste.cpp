@@ -23,7 +23,8 @@ Dienste& dienste() {
     static QtDruckdialog druckdialog;
     static QtSpeicherdialog speicherdialog;
     static QtStarter starter;
-    static Dienste dienste{&meldungen, &region, &ende, &ergebnis, &zwischenablage, &druckdialog, &speicherdialog, &starter};
+    static Dienste dienste{&meldungen,      &region,      &ende,           &ergebnis,
+                           &zwischenablage, &druckdialog, &speicherdialog, &starter};
     return dienste;
 }
 

@@ -108,8 +108,10 @@ void zeichneReihe(QPainter& maler, const Plot& plot, const std::array<double, MS
             continue;
         }
         const QPointF punkt(plot.mitte(i), plot.y(werte[i]));
-        if (verbunden) verlauf.lineTo(punkt);
-        else verlauf.moveTo(punkt);
+        if (verbunden)
+            verlauf.lineTo(punkt);
+        else
+            verlauf.moveTo(punkt);
         verbunden = true;
         maler.drawEllipse(punkt, Punktradius, Punktradius);
     }
@@ -205,9 +207,9 @@ void MSChart::paintEvent(QPaintEvent*) {
     // plot leaves room for it and for half the first and the last label.
     const QString titel = textMass.elidedText(entwurf.wertachsentitel, Qt::ElideRight, innen.width() / 4);
     const double titelBreite = textMass.horizontalAdvance(titel);
-    plot.links = std::round(std::max(
-        innen.left() + titelBreite + (titelBreite > 0 ? 6 : 0) + achsenTextBreite + Strichlaenge + 2,
-        innen.left() + breiten.front() / 2));
+    plot.links = std::round(
+        std::max(innen.left() + titelBreite + (titelBreite > 0 ? 6 : 0) + achsenTextBreite + Strichlaenge + 2,
+                 innen.left() + breiten.front() / 2));
     plot.rechts = std::round(innen.right() - std::max(breiten.back() / 2, Punktradius + 1));
     if (plot.abstand() >= 1 && plot.unten - plot.oben >= 4) {  // else too small for a plot: texts and frame only
         maler.setFont(textSchrift);

@@ -10,11 +10,11 @@ namespace fluvan::platform {
 // The design of a chart, fixed when its window builds it; the same for both
 // charts but for these texts and the title size.
 struct Diagrammgestaltung {
-    QString titel;               // top, centred, Arial regular, black
-    double titelPunkte = 10;     // 10 pt on the error-curve chart, 7 pt on the pressure-loss chart
-    QString fussnote;            // bottom left, MS Sans Serif 7.8 pt; empty: no footnote
-    QString wertachsentitel;     // "± F [%]" or "mbar", written horizontally beside the value axis
-    QString reihenname;          // the column label: "Fehlerkurve" or "Druckverlust"
+    QString titel;            // top, centred, Arial regular, black
+    double titelPunkte = 10;  // 10 pt on the error-curve chart, 7 pt on the pressure-loss chart
+    QString fussnote;         // bottom left, MS Sans Serif 7.8 pt; empty: no footnote
+    QString wertachsentitel;  // "± F [%]" or "mbar", written horizontally beside the value axis
+    QString reihenname;       // the column label: "Fehlerkurve" or "Druckverlust"
 };
 
 class MSChart : public QWidget {

@@ -21,8 +21,7 @@ constexpr std::array<Ersatz, 2> Schriftersatz = {{
 
 QString schriftfamilie(std::string_view entwurfsname) {
     for (const Ersatz& ersatz : Schriftersatz)
-        if (ersatz.entwurf == entwurfsname)
-            return qtext(ersatz.familie);
+        if (ersatz.entwurf == entwurfsname) return qtext(ersatz.familie);
     return qtext(entwurfsname);
 }
 

@@ -14,9 +14,7 @@ void platziere(QWidget* steuerelement, Twips lage) {
     platziere(steuerelement, lage.links, lage.oben, lage.breite, lage.hoehe);
 }
 
-void festeInnengroesse(QWidget* fenster, int breite, int hoehe) {
-    fenster->setFixedSize(pixel(breite), pixel(hoehe));
-}
+void festeInnengroesse(QWidget* fenster, int breite, int hoehe) { fenster->setFixedSize(pixel(breite), pixel(hoehe)); }
 
 void zentriere(QWidget* fenster) {
     const QScreen* bildschirm = fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();

@@ -35,8 +35,8 @@ QString neuesDokument(const QImage& bild) {
     QByteArray png;
     QBuffer puffer(&png);
     if (!puffer.open(QIODevice::WriteOnly) || !bild.save(&puffer, "PNG")) return {};
-    const auto bytes = std::span(reinterpret_cast<const unsigned char*>(png.constData()),
-                                 static_cast<std::size_t>(png.size()));
+    const auto bytes =
+        std::span(reinterpret_cast<const unsigned char*>(png.constData()), static_cast<std::size_t>(png.size()));
     const std::string text = output::wordDokument(bytes, bild.width(), bild.height());
 
     const QString ordner = privaterOrdner();

@@ -2,8 +2,8 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextLayout>
@@ -11,11 +11,11 @@
 #include <numeric>
 
 #include "designaid/auslegungsblock.h"
-#include "platform/schriften.h"
-#include "platform/twips.h"
 #include "designaid/zellwert.h"
 #include "platform/dienste.h"
 #include "platform/qtext.h"
+#include "platform/schriften.h"
+#include "platform/twips.h"
 
 namespace fluvan::app {
 
@@ -31,9 +31,7 @@ QFont qSchrift(const Schrift& s) { return platform::schrift(s.name, s.punkt, s.f
 
 QString zellname(const Blattzelle& z) { return platform::qtext(z.bereich.substr(0, z.bereich.find(':'))); }
 
-int spaltenAnfang(int spalte) {
-    return std::accumulate(spaltenbreiten.begin(), spaltenbreiten.begin() + spalte, 0);
-}
+int spaltenAnfang(int spalte) { return std::accumulate(spaltenbreiten.begin(), spaltenbreiten.begin() + spalte, 0); }
 
 int zeilenAnfang(int zeile) {
     int twips = 0;
@@ -112,8 +110,8 @@ Absatz absatz(const Blattzelle& zelle) {
 
 // Lays the text out in the field and draws it, left or centred or right,
 // at the bottom or in the middle.
-void zeichneAbsatz(QPainter& maler, const QRectF& feld, const Absatz& a, Qt::Alignment waagrecht,
-                   Senkrecht senkrecht, bool umbrechen) {
+void zeichneAbsatz(QPainter& maler, const QRectF& feld, const Absatz& a, Qt::Alignment waagrecht, Senkrecht senkrecht,
+                   bool umbrechen) {
     QTextLayout layout(a.text, a.grundschrift, maler.device());
     layout.setFormats(a.formate);
     QTextOption option;
@@ -125,8 +123,10 @@ void zeichneAbsatz(QPainter& maler, const QRectF& feld, const Absatz& a, Qt::Ali
     for (QTextLine zeile = layout.createLine(); zeile.isValid(); zeile = layout.createLine()) {
         zeile.setLineWidth(umbrechen ? breite : 1e6);
         qreal x = randPixel;
-        if (waagrecht == Qt::AlignHCenter) x = (feld.width() - zeile.naturalTextWidth()) / 2;
-        else if (waagrecht == Qt::AlignRight) x = feld.width() - randPixel - zeile.naturalTextWidth();
+        if (waagrecht == Qt::AlignHCenter)
+            x = (feld.width() - zeile.naturalTextWidth()) / 2;
+        else if (waagrecht == Qt::AlignRight)
+            x = feld.width() - randPixel - zeile.naturalTextWidth();
         zeile.setPosition(QPointF(x, hoehe));
         hoehe += zeile.height();
     }
@@ -179,10 +179,10 @@ void Arbeitsblatt::neuBerechnen() {
         const QLineEdit* feld = eingabezelle(platform::qtext(block.eingabezelle));
         const Zellwert eingabe = leseEingabezelle(feld->text().toStdString(), dezimaltrenner_);
         const Blockergebnis ergebnis = berechne(block, eingabe);
-        ergebnisse_[platform::qtext(block.vonZelle)] = {QString::fromStdString(anzeigeText(block, ergebnis.von, dezimaltrenner_)),
-                                             ergebnis.von.has_value()};
-        ergebnisse_[platform::qtext(block.bisZelle)] = {QString::fromStdString(anzeigeText(block, ergebnis.bis, dezimaltrenner_)),
-                                             ergebnis.bis.has_value()};
+        ergebnisse_[platform::qtext(block.vonZelle)] = {
+            QString::fromStdString(anzeigeText(block, ergebnis.von, dezimaltrenner_)), ergebnis.von.has_value()};
+        ergebnisse_[platform::qtext(block.bisZelle)] = {
+            QString::fromStdString(anzeigeText(block, ergebnis.bis, dezimaltrenner_)), ergebnis.bis.has_value()};
     }
     update();
 }
@@ -201,7 +201,8 @@ int Arbeitsblatt::rechterRandFrei(const Bereich& b) const {
     int naechste = static_cast<int>(spaltenbreiten.size());
     for (const Blattzelle& andere : tabelle1) {
         const Bereich a = bereich(andere.bereich);
-        if (a.zeile1 <= b.zeile1 && b.zeile1 <= a.zeile2 && a.spalte1 > b.spalte2) naechste = std::min(naechste, a.spalte1);
+        if (a.zeile1 <= b.zeile1 && b.zeile1 <= a.zeile2 && a.spalte1 > b.spalte2)
+            naechste = std::min(naechste, a.spalte1);
     }
     return platform::pixel(spaltenAnfang(naechste));
 }

@@ -29,14 +29,34 @@ TEST_F(Druckverlustdiagramm, BeschriftungenUndLageJeSprache) {
         int picture2;
     };
     const Fall faelle[] = {
-        {"D", {"&Diagramm", "Drucken", "in WORD einbinden", "&Ende"}, "Druckverlust", 10104, 7452,
-         {240, 360, 9612, 6852}, 7080},
-        {"GB", {"&Diagram", "Print", "export to Word", "&End"}, "Pressure loss", 10104, 7452, {360, 360, 9612, 6852},
+        {"D",
+         {"&Diagramm", "Drucken", "in WORD einbinden", "&Ende"},
+         "Druckverlust",
+         10104,
+         7452,
+         {240, 360, 9612, 6852},
+         7080},
+        {"GB",
+         {"&Diagram", "Print", "export to Word", "&End"},
+         "Pressure loss",
+         10104,
+         7452,
+         {360, 360, 9612, 6852},
          6840},
-        {"F", {"&Diagramme", "Imprimer", "Exporter to Word", "&Fin"}, "perte de charge", 9996, 7800,
-         {240, 360, 9492, 6972}, 6840},
-        {"E", {"&Diagrama", "Imprimir", "Incluiter WORD", "&Fin"}, "Pérdida de presión", 10068, 7452,
-         {240, 360, 9612, 6852}, 6840},
+        {"F",
+         {"&Diagramme", "Imprimer", "Exporter to Word", "&Fin"},
+         "perte de charge",
+         9996,
+         7800,
+         {240, 360, 9492, 6972},
+         6840},
+        {"E",
+         {"&Diagrama", "Imprimir", "Incluiter WORD", "&Fin"},
+         "Pérdida de presión",
+         10068,
+         7452,
+         {240, 360, 9612, 6852},
+         6840},
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.sprache);
@@ -52,8 +72,8 @@ TEST_F(Druckverlustdiagramm, BeschriftungenUndLageJeSprache) {
         EXPECT_EQ(g.wertachsentitel, "mbar");
         EXPECT_EQ(d->MSChart2->columnLabel(), "Druckverlust");
         EXPECT_EQ(d->centralWidget()->size(), QSize(pixel(fall.breite), pixel(fall.hoehe)));
-        EXPECT_EQ(d->MSChart2->geometry(),
-                  QRect(pixel(fall.chart.links), pixel(fall.chart.oben), pixel(fall.chart.breite), pixel(fall.chart.hoehe)));
+        EXPECT_EQ(d->MSChart2->geometry(), QRect(pixel(fall.chart.links), pixel(fall.chart.oben),
+                                                 pixel(fall.chart.breite), pixel(fall.chart.hoehe)));
         EXPECT_EQ(d->Picture2->geometry(), QRect(pixel(fall.picture2), 0, pixel(612), pixel(372)));
         for (const char* name : {"mnuDruck", "mnuDiagrammDruck", "mnuWordeinbinden", "mnuEnde", "MSChart2", "Picture2"})
             EXPECT_NE(d->findChild<QObject*>(name), nullptr) << name;
@@ -91,7 +111,7 @@ TEST_F(Druckverlustdiagramm, FokusfolgeJeSprache) {
         ASSERT_NE(d, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowActive(d));
         EXPECT_EQ(tabfolge(3), std::string_view(sprache) == "D" ? QStringList({"MSChart2", "Picture2", "MSChart2"})
-                                                          : QStringList({"Picture2", "MSChart2", "Picture2"}));
+                                                                : QStringList({"Picture2", "MSChart2", "Picture2"}));
     }
 }
 

@@ -19,7 +19,8 @@ protected:
         dienste.speicherdialog = &speicherdialog;
         dienste.starter = &starter;
         ASSERT_TRUE(ordner.isValid());
-        druckdialog.dateien = {ordner.filePath(QStringLiteral("eins.pdf")), ordner.filePath(QStringLiteral("zwei.pdf"))};
+        druckdialog.dateien = {ordner.filePath(QStringLiteral("eins.pdf")),
+                               ordner.filePath(QStringLiteral("zwei.pdf"))};
         b = rechne("GB", "12.5");
         ASSERT_NE(b, nullptr);
         b->mnuDruckverlust->trigger();

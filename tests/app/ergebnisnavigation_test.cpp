@@ -20,8 +20,10 @@ TEST_F(Ergebnisnavigation, NeueBerechnungZeigtDieHauptformUndSchliesstDasBlatt) 
         ASSERT_NE(b, nullptr);
         frmHauptForm* form = platform::offenesFenster<frmHauptForm>();
         form->txtVolumen->setText("7");
-        if (menue) b->mnuNeu->trigger();
-        else QTest::mouseClick(b->cmdNeueBerechnung, Qt::LeftButton);
+        if (menue)
+            b->mnuNeu->trigger();
+        else
+            QTest::mouseClick(b->cmdNeueBerechnung, Qt::LeftButton);
         loescheGeschlosseneFenster();
         EXPECT_EQ(blatt(), nullptr);
         EXPECT_EQ(platform::offenesFenster<frmHauptForm>(), form) << "the open form comes back unchanged";

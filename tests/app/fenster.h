@@ -1,9 +1,9 @@
 #pragma once
 // A fixture for the windows of the shell: a fresh calculation state, recording
 // fakes behind the services, and no window left over afterwards.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <ostream>
 
@@ -14,10 +14,10 @@
 #include "app/frmSplashscreen.h"
 #include "app/frmSplashscreen1.h"
 #include "base/variable.h"
+#include "fakes/fakes.h"
 #include "output/ergebnisstand.h"
 #include "platform/dienste.h"
 #include "platform/fensterregister.h"
-#include "fakes/fakes.h"
 
 namespace fluvan::test {
 

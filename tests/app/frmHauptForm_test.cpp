@@ -1,5 +1,5 @@
-#include "app/auslegungshilfe/frmEXCELBlatt.h"
 #include "app/frmHauptForm.h"
+#include "app/auslegungshilfe/frmEXCELBlatt.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -132,8 +132,8 @@ TEST_F(Hauptform, HintergrundfarbenImGezeichnetenFenster) {
     frmHauptForm* form = hauptform("D");
     const QImage bild = form->grab().toImage();
     const std::vector<std::pair<QWidget*, Systemfarbe>> faelle{
-        {form->Option1, Bildlaufleiste},  {form->Option2, Bildlaufleiste},   {form->Option3, Bildlaufleiste},
-        {form->lblFlasch, Bildlaufleiste}, {form->Label9, Bildlaufleiste},    {form->Label10, Bildlaufleiste},
+        {form->Option1, Bildlaufleiste},    {form->Option2, Bildlaufleiste}, {form->Option3, Bildlaufleiste},
+        {form->lblFlasch, Bildlaufleiste},  {form->Label9, Bildlaufleiste},  {form->Label10, Bildlaufleiste},
         {form->lblLaenge, InaktiverRahmen}, {form->Label7, InaktiverRahmen}, {form->Label4, AktiverRahmen},
         {form->lblMIDDaten, AktiverRahmen}};
     for (const auto& [w, farbe] : faelle) {
@@ -147,13 +147,55 @@ TEST_F(Hauptform, HintergrundfarbenImGezeichnetenFenster) {
 
 TEST_F(Hauptform, SteuerelementeTragenIhreNamen) {
     frmHauptForm* form = hauptform("D");
-    for (const char* name : {"Image1", "Label1", "txtKunde", "Label2", "txtTAG", "Label11", "txtVKNummer", "lblMIDDaten",
-                             "cboMIDDaten", "lblDN", "cboMIDDN", "lblEinheiten", "cboEinheiten", "lblEinheitZeit",
-                             "cboZeitEinheiten", "lblVolumen", "txtVolumen", "Frame1", "lblFlasch", "Label9", "Option1",
-                             "Label10", "Option2", "Label3", "Label4", "txtDichte", "Label5", "Label6", "txtVisco",
-                             "lblLaenge", "Label7", "txtLaenge", "Option3", "cmdEnde", "cmdFehlerkurve", "mnuAuswahl",
-                             "mnuMID", "mnuMIDNeu", "mnuVeltrum20", "mnuVeltrum30", "mnuMIDalt", "mnuBrisal", "mnuUL",
-                             "mnuULneu", "mnuULalt", "mnuLeitfaehigkeit", "mnuEXCEL", "mnuInfo", "mnuEnde"})
+    for (const char* name : {"Image1",
+                             "Label1",
+                             "txtKunde",
+                             "Label2",
+                             "txtTAG",
+                             "Label11",
+                             "txtVKNummer",
+                             "lblMIDDaten",
+                             "cboMIDDaten",
+                             "lblDN",
+                             "cboMIDDN",
+                             "lblEinheiten",
+                             "cboEinheiten",
+                             "lblEinheitZeit",
+                             "cboZeitEinheiten",
+                             "lblVolumen",
+                             "txtVolumen",
+                             "Frame1",
+                             "lblFlasch",
+                             "Label9",
+                             "Option1",
+                             "Label10",
+                             "Option2",
+                             "Label3",
+                             "Label4",
+                             "txtDichte",
+                             "Label5",
+                             "Label6",
+                             "txtVisco",
+                             "lblLaenge",
+                             "Label7",
+                             "txtLaenge",
+                             "Option3",
+                             "cmdEnde",
+                             "cmdFehlerkurve",
+                             "mnuAuswahl",
+                             "mnuMID",
+                             "mnuMIDNeu",
+                             "mnuVeltrum20",
+                             "mnuVeltrum30",
+                             "mnuMIDalt",
+                             "mnuBrisal",
+                             "mnuUL",
+                             "mnuULneu",
+                             "mnuULalt",
+                             "mnuLeitfaehigkeit",
+                             "mnuEXCEL",
+                             "mnuInfo",
+                             "mnuEnde"})
         EXPECT_NE(form->findChild<QObject*>(name), nullptr) << name;
     // The frame's controls are measured from the frame.
     EXPECT_EQ(form->txtDichte->parentWidget(), form->Frame1);
@@ -195,11 +237,11 @@ TEST_F(Hauptform, TypmenueWaehltNurDasModell) {
     form->cboMIDDN->setCurrentIndex(0);
     form->cboEinheiten->setCurrentIndex(0);
     form->txtVolumen->setText("5");
-    for (const Fall& fall : {Fall{&frmHauptForm::mnuMIDNeu, 25, "Veltrum 210"},
-                             Fall{&frmHauptForm::mnuVeltrum20, 38, "Veltrum 220"},
-                             Fall{&frmHauptForm::mnuVeltrum30, 30, "Veltrum 230"}, Fall{&frmHauptForm::mnuMIDalt, 4, "TKD 21"},
-                             Fall{&frmHauptForm::mnuBrisal, 0, "Brisal 11"}, Fall{&frmHauptForm::mnuULneu, 46, "RSN 90"},
-                             Fall{&frmHauptForm::mnuULalt, 43, "RSN 70"}}) {
+    for (const Fall& fall :
+         {Fall{&frmHauptForm::mnuMIDNeu, 25, "Veltrum 210"}, Fall{&frmHauptForm::mnuVeltrum20, 38, "Veltrum 220"},
+          Fall{&frmHauptForm::mnuVeltrum30, 30, "Veltrum 230"}, Fall{&frmHauptForm::mnuMIDalt, 4, "TKD 21"},
+          Fall{&frmHauptForm::mnuBrisal, 0, "Brisal 11"}, Fall{&frmHauptForm::mnuULneu, 46, "RSN 90"},
+          Fall{&frmHauptForm::mnuULalt, 43, "RSN 70"}}) {
         (form->*fall.eintrag)->trigger();
         EXPECT_EQ(form->cboMIDDaten->currentIndex(), fall.index) << fall.modell;
         EXPECT_EQ(v().Geraetetyp, fall.modell);
@@ -276,8 +318,7 @@ TEST_F(Hauptform, BerechnungMitDenFeldernDerForm) {
     for (const Fall& fall : {Fall{"D", "0.0", {{"Endwert ?", base::MeldungsStil::Frage}}},
                              Fall{"GB", "0.0", {{"Max. Value ?", base::MeldungsStil::Frage}}},
                              Fall{"E", "", {{"Valor?", base::MeldungsStil::Frage}}},
-                             Fall{"D", "1e39", {{"Endwert ?", base::MeldungsStil::Frage}}},
-                             Fall{"D", "1", {}}}) {
+                             Fall{"D", "1e39", {{"Endwert ?", base::MeldungsStil::Frage}}}, Fall{"D", "1", {}}}) {
         SCOPED_TRACE(std::string(fall.sprache) + " " + fall.endwert);
         neuerFall();
         frmHauptForm* form = hauptform(fall.sprache);
@@ -310,12 +351,12 @@ TEST_F(Hauptform, EigeneBaulaengeBleibtStehen) {
 
 // Tab from the first control runs through the form's focus order and back.
 TEST_F(Hauptform, FokusfolgeJeSprache) {
-    const QStringList deutsch{"cboMIDDaten", "cboMIDDN", "cmdFehlerkurve", "cboEinheiten", "txtVolumen",
-                              "cmdEnde", "txtKunde", "txtTAG", "cboZeitEinheiten", "txtVKNummer",
-                              "Option1", "txtLaenge", "txtVisco", "txtDichte", "cboMIDDaten"};
-    const QStringList andere{"cboZeitEinheiten", "txtTAG", "txtKunde", "cmdEnde", "txtVolumen",
-                             "cboEinheiten", "cmdFehlerkurve", "cboMIDDN", "cboMIDDaten", "txtVKNummer",
-                             "txtDichte", "txtVisco", "txtLaenge", "Option1", "cboZeitEinheiten"};
+    const QStringList deutsch{"cboMIDDaten", "cboMIDDN",  "cmdFehlerkurve", "cboEinheiten",     "txtVolumen",
+                              "cmdEnde",     "txtKunde",  "txtTAG",         "cboZeitEinheiten", "txtVKNummer",
+                              "Option1",     "txtLaenge", "txtVisco",       "txtDichte",        "cboMIDDaten"};
+    const QStringList andere{"cboZeitEinheiten", "txtTAG",         "txtKunde",  "cmdEnde",     "txtVolumen",
+                             "cboEinheiten",     "cmdFehlerkurve", "cboMIDDN",  "cboMIDDaten", "txtVKNummer",
+                             "txtDichte",        "txtVisco",       "txtLaenge", "Option1",     "cboZeitEinheiten"};
     for (const char* sprache : {"D", "GB", "F", "E"}) {
         SCOPED_TRACE(sprache);
         neuerFall();

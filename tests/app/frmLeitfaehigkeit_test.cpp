@@ -124,15 +124,13 @@ TEST_F(Leitfaehigkeit, AuswahlZeigtNameUndPassage) {
         QString passage;
     };
     const QString keinEintrag = "The conductivity document holds no entry for this medium.";
-    for (const Fall& fall : {Fall{100, "Coca- Cola syrup©", "\n50\t20\t2400\n"},
-                             Fall{107, "Cream chees mix", "\n30\t5\t1500\n"},
-                             Fall{343, "Zinc sulphate", "\n10\t18 °C\t38000 µS/cm\n"},
-                             Fall{219, "M- Nitrotoluene", "\n100\t20\t0.01\n"},
-                             Fall{217, "M- Chloroaniline", "\n100\t25\t0.02\n"},
-                             Fall{284, "Pyridine", "\n100\t20\t0.1\nPca\n100\t20\t0.3\n"},
-                             Fall{279, "Propionaldehyde", "\n100\t20\t0.3\n"},
-                             Fall{1, "Acetamide", keinEintrag},
-                             Fall{0, "Acetaldehyde", "\n1\t20\t0.05\n"}}) {
+    for (const Fall& fall :
+         {Fall{100, "Coca- Cola syrup©", "\n50\t20\t2400\n"}, Fall{107, "Cream chees mix", "\n30\t5\t1500\n"},
+          Fall{343, "Zinc sulphate", "\n10\t18 °C\t38000 µS/cm\n"}, Fall{219, "M- Nitrotoluene", "\n100\t20\t0.01\n"},
+          Fall{217, "M- Chloroaniline", "\n100\t25\t0.02\n"},
+          Fall{284, "Pyridine", "\n100\t20\t0.1\nPca\n100\t20\t0.3\n"},
+          Fall{279, "Propionaldehyde", "\n100\t20\t0.3\n"}, Fall{1, "Acetamide", keinEintrag},
+          Fall{0, "Acetaldehyde", "\n1\t20\t0.05\n"}}) {
         waehle(f, fall.zeile);
         EXPECT_EQ(f->Label1->text(), QString::fromUtf8(fall.name)) << fall.zeile;
         EXPECT_EQ(v().Stoffname, fall.name) << fall.zeile;
@@ -247,7 +245,8 @@ TEST_F(Leitfaehigkeit, OhnePassageEineZeileInDerSprache) {
         waehle(f, fall.zeile);
         EXPECT_EQ(box(f), QString::fromUtf8(fall.zeigt)) << fall.dokument;
         EXPECT_EQ(f->List1->count(), 344);
-        EXPECT_EQ(f->Label1->text(), platform::qtext(conductivity::Stofftabelle[static_cast<std::size_t>(fall.zeile)].Name));
+        EXPECT_EQ(f->Label1->text(),
+                  platform::qtext(conductivity::Stofftabelle[static_cast<std::size_t>(fall.zeile)].Name));
     }
     // The window stays usable: the next medium with both markers in order shows its passage.
     waehle(platform::offenesFenster<frmLeitfaehigkeit>(), 0);

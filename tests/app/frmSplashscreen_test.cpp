@@ -16,10 +16,10 @@ struct Sprachknopf {
 class Startbild : public Fenstertest {};
 
 TEST_F(Startbild, SprachknopfSpeichertDieSpracheUndOeffnetDieHauptform) {
-    for (const Sprachknopf& fall : {Sprachknopf{&frmSplashscreen::cmdDeutsch, "D", "Stunde"},
-                                    Sprachknopf{&frmSplashscreen::cmdEnglisch, "GB", "hour"},
-                                    Sprachknopf{&frmSplashscreen::cmdFranz, "F", "Heure"},
-                                    Sprachknopf{&frmSplashscreen::cmdSpan, "E", "Hora"}}) {
+    for (const Sprachknopf& fall :
+         {Sprachknopf{&frmSplashscreen::cmdDeutsch, "D", "Stunde"},
+          Sprachknopf{&frmSplashscreen::cmdEnglisch, "GB", "hour"},
+          Sprachknopf{&frmSplashscreen::cmdFranz, "F", "Heure"}, Sprachknopf{&frmSplashscreen::cmdSpan, "E", "Hora"}}) {
         SCOPED_TRACE(fall.code);
         neuerFall();
         frmSplashscreen* start = platform::zeigeFenster<frmSplashscreen>();

@@ -5,9 +5,9 @@
 #include <bit>
 #include <cfloat>
 #include <charconv>
-#include <random>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace fluvan::base {
@@ -63,11 +63,10 @@ struct LeseFall {
 
 TEST(LeseZahl, FuehrendeZahlMitPunktRestWirdIgnoriert) {
     const LeseFall faelle[] = {
-        {"0.0", 0},       {"1000", 1000},   {"1.5.3", 1.5},  {"12abc", 12},  {"", 0},
-        {"abc", 0},       {"  7", 7},       {".5", 0.5},     {"5.", 5},      {"1,5", 1},
-        {"1e3", 1000},    {"1E-2", 0.01},   {"1e", 1},       {"2e+", 2},     {"-2", -2},
-        {"+3.25x", 3.25}, {".", 0},         {"-", 0},        {"12 34", 12},  {"68.5", 68.5},
-        {"1e+3", 1000},   {"1E+3", 1000},   {"2.5e+2x", 250}, {"-1e+1", -10}, {"5e-1", 0.5},
+        {"0.0", 0},     {"1000", 1000},   {"1.5.3", 1.5}, {"12abc", 12}, {"", 0},        {"abc", 0},     {"  7", 7},
+        {".5", 0.5},    {"5.", 5},        {"1,5", 1},     {"1e3", 1000}, {"1E-2", 0.01}, {"1e", 1},      {"2e+", 2},
+        {"-2", -2},     {"+3.25x", 3.25}, {".", 0},       {"-", 0},      {"12 34", 12},  {"68.5", 68.5}, {"1e+3", 1000},
+        {"1E+3", 1000}, {"2.5e+2x", 250}, {"-1e+1", -10}, {"5e-1", 0.5},
     };
     for (const auto& fall : faelle) EXPECT_EQ(leseZahl(fall.text), fall.erwartet) << '"' << fall.text << '"';
 }
@@ -173,8 +172,8 @@ namespace {
 // rounded half to even by to_chars, read back as the nearest float.
 float rundenReferenz(float wert, int dezimalen) {
     char text[128];
-    const auto ende = std::to_chars(text, text + sizeof text, static_cast<double>(wert),
-                                    std::chars_format::fixed, dezimalen).ptr;
+    const auto ende =
+        std::to_chars(text, text + sizeof text, static_cast<double>(wert), std::chars_format::fixed, dezimalen).ptr;
     float ergebnis = 0;
     std::from_chars(text, ende, ergebnis);
     return ergebnis == 0 ? 0.0f : ergebnis;
@@ -187,8 +186,7 @@ TEST(Runden, StimmtMitExakterDezimalrundungUeberein) {
     for (int i = 0; i < 100000; ++i) {
         for (float wert : {std::bit_cast<float>(bits(zufall)), kurve(zufall), -kurve(zufall)}) {
             if (std::fabs(wert) > 1e15f) continue;  // fixed notation gets long; whole numbers anyway
-            for (int d = 0; d <= 3; ++d)
-                ASSERT_EQ(runden(wert, d), rundenReferenz(wert, d)) << wert << " to " << d;
+            for (int d = 0; d <= 3; ++d) ASSERT_EQ(runden(wert, d), rundenReferenz(wert, d)) << wert << " to " << d;
         }
     }
 }

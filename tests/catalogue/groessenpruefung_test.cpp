@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/pruefname.h"
 #include "base/zahlen.h"
+#include "catalogue/pruefname.h"
 #include "fakes/fakes.h"
 
 namespace fluvan::test {
@@ -373,8 +373,8 @@ TEST(Groessenpruefung, ZeigtJedenTextInJederSprache) {
             k.v.Sprache = Sprachen[s];
             k.v.Nennweite = fall.nennweite;
             k.lauf.Groessenpruefung(fall.pruefung);
-            EXPECT_EQ(boxen(k.meldungen), kritisch(fall.texte[s])) << name(fall.pruefung) << " DN " << fall.nennweite << " "
-                                                     << Sprachen[s];
+            EXPECT_EQ(boxen(k.meldungen), kritisch(fall.texte[s]))
+                << name(fall.pruefung) << " DN " << fall.nennweite << " " << Sprachen[s];
         }
     }
 }
@@ -414,9 +414,9 @@ TEST(Groessenpruefung, AngenommenOderNichtsZeigtKeineMeldung) {
         Pruefname pruefung;
         std::string_view nennweite;
     };
-    for (const Fall f : {Fall{Pruefname::Brisal11, "600"}, Fall{Pruefname::Brisal11, "620"},
-                         Fall{Pruefname::TKD21, "40"}, Fall{Pruefname::TKD56, "45"},
-                         Fall{Pruefname::Velt530, "2,5"}, Fall{Pruefname::Velt630, "1"}}) {
+    for (const Fall f :
+         {Fall{Pruefname::Brisal11, "600"}, Fall{Pruefname::Brisal11, "620"}, Fall{Pruefname::TKD21, "40"},
+          Fall{Pruefname::TKD56, "45"}, Fall{Pruefname::Velt530, "2,5"}, Fall{Pruefname::Velt630, "1"}}) {
         Kette k;
         k.v.Nennweite = f.nennweite;
         k.v.Endgeschwindigkeit = 1;
@@ -439,7 +439,8 @@ TEST(Groessenpruefung, AngenommeneNennweiteGehtDurchDenLaengenwaechter) {
     k.v.Nennweite = "10";
     k.formular.volumen = "10";
     k.lauf.cmdFehlerkurve_Click();
-    const std::vector<std::string> laengenbox{"48: Keine Baulänge für diese Nennweite: bitte eigene Baulänge eingeben!"};
+    const std::vector<std::string> laengenbox{
+        "48: Keine Baulänge für diese Nennweite: bitte eigene Baulänge eingeben!"};
     EXPECT_EQ(boxen(k.meldungen), laengenbox);
 
     Kette abgelehnt;

@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "base/zahlen.h"
 #include "catalogue/groessenregel.h"
 #include "catalogue/groessenregeln.h"
-#include "base/zahlen.h"
 
 namespace fluvan::catalogue {
 

@@ -82,7 +82,8 @@ TEST(VersandtesDokument, JedeMarkeZuerstAnIhremPlatz) {
     const auto platz = [&k](const Marke& m) {
         EXPECT_TRUE(k.Find(u16(m.text()), 0)) << m.text();
         const auto p = static_cast<std::size_t>(k.SelStart);
-        EXPECT_TRUE((p == 0 || k.Text[p - 1] == u'\n') && k.Text.substr(p + 3, 1) == u"\n") << m.text() << " stands alone";
+        EXPECT_TRUE((p == 0 || k.Text[p - 1] == u'\n') && k.Text.substr(p + 3, 1) == u"\n")
+            << m.text() << " stands alone";
         return p;
     };
     std::optional<std::size_t> vorigerSchluss;
@@ -126,13 +127,12 @@ TEST(Ausgabe, PassagenAusDemAuszug) {
         std::u16string_view passage;
         float anfang, ende;
     };
-    for (const Fall& f : {Fall{"Acetaldehyde", u"\n1\t20\t0.05\n", 0, 14},
-                          Fall{"Coca- Cola syrup©", u"\n50\t20\t2400\n", 18, 33},
-                          Fall{"M- Nitrotoluene", u"\n100\t20\t0.01\n", 55, 71},
-                          Fall{"M- Chloroaniline", u"\n100\t25\t0.02\n", 71, 87},
-                          Fall{"Pyridine", u"\n100\t20\t0.1\nPca\n100\t20\t0.3\n", 91, 121},
-                          Fall{"Propionaldehyde", u"\n100\t20\t0.3\n", 106, 121},
-                          Fall{"Zinc sulphate", u"\n10\t18 °C\t38000 µS/cm\n", 125, 150}}) {
+    for (const Fall& f :
+         {Fall{"Acetaldehyde", u"\n1\t20\t0.05\n", 0, 14}, Fall{"Coca- Cola syrup©", u"\n50\t20\t2400\n", 18, 33},
+          Fall{"M- Nitrotoluene", u"\n100\t20\t0.01\n", 55, 71}, Fall{"M- Chloroaniline", u"\n100\t25\t0.02\n", 71, 87},
+          Fall{"Pyridine", u"\n100\t20\t0.1\nPca\n100\t20\t0.3\n", 91, 121},
+          Fall{"Propionaldehyde", u"\n100\t20\t0.3\n", 106, 121},
+          Fall{"Zinc sulphate", u"\n10\t18 °C\t38000 µS/cm\n", 125, 150}}) {
         const Lookup l = nachschlagen(v, f.name, testdokument("auszug.rtf"));
         EXPECT_EQ(l.ausgang, Ausgang::Passage) << f.name;
         EXPECT_EQ(l.text, f.passage) << f.name;

@@ -15,14 +15,12 @@ TEST(Stofftabelle, ZeilenWieDieListeSieZeigt) {
         std::size_t zeile;
         std::string_view listentext, name;
     };
-    for (const Fall& f : {Fall{0, " Acetaldehyde", "Acetaldehyde"},
-                          Fall{5, " Acetophenone", "Acetophenone"},
-                          Fall{6, " Acetonitrile", "Acetonitrile"},
-                          Fall{100, " Coca- Cola syrup©", "Coca- Cola syrup©"},
-                          Fall{107, " Cream chees  mix", "Cream chees mix"},
-                          Fall{204, " M- Creosol", "M- Creosol"},
-                          Fall{309, " Sodium phosphate (tri- basic)", "Sodium phosphate (tri- basic)"},
-                          Fall{343, " Zinc sulphate", "Zinc sulphate"}}) {
+    for (const Fall& f :
+         {Fall{0, " Acetaldehyde", "Acetaldehyde"}, Fall{5, " Acetophenone", "Acetophenone"},
+          Fall{6, " Acetonitrile", "Acetonitrile"}, Fall{100, " Coca- Cola syrup©", "Coca- Cola syrup©"},
+          Fall{107, " Cream chees  mix", "Cream chees mix"}, Fall{204, " M- Creosol", "M- Creosol"},
+          Fall{309, " Sodium phosphate (tri- basic)", "Sodium phosphate (tri- basic)"},
+          Fall{343, " Zinc sulphate", "Zinc sulphate"}}) {
         EXPECT_EQ(Stofftabelle[f.zeile].Listentext, f.listentext) << f.zeile;
         EXPECT_EQ(Stofftabelle[f.zeile].Name, f.name) << f.zeile;
     }
@@ -95,11 +93,13 @@ TEST(Stofftabelle, AbschnitteUndIhreAbweichungen) {
     for (auto& [buchstabe, zeilen] : abschnitte) {
         std::sort(zeilen.begin(), zeilen.end(),
                   [](const Stoff* a, const Stoff* b) { return a->Anfangsmarke.text() < b->Anfangsmarke.text(); });
-        const auto zaehlung = [](int k) { return std::string{static_cast<char>('a' + k / 26), static_cast<char>('a' + k % 26)}; };
+        const auto zaehlung = [](int k) {
+            return std::string{static_cast<char>('a' + k / 26), static_cast<char>('a' + k % 26)};
+        };
         int zaehler = 0;
         for (std::size_t i = 0; i < zeilen.size(); ++i, ++zaehler) {
             const Stoff& s = *zeilen[i];
-            if (s.Anfangsmarke.text() == "Aaf") ++zaehler;   // "Aae" opens no passage
+            if (s.Anfangsmarke.text() == "Aaf") ++zaehler;     // "Aae" opens no passage
             if (s.Anfangsmarke.text() == "Pca") zaehler = 52;  // nothing from "Pbs" to "Pbz"
             EXPECT_EQ(s.Anfangsmarke.text(), std::string(1, buchstabe) + zaehlung(zaehler)) << s.Name;
             EXPECT_TRUE(anfaenge.insert(s.Anfangsmarke.text()).second) << s.Name;

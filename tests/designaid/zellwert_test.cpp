@@ -23,8 +23,8 @@ TEST(Eingabezelle, WasEinGetippterTextIst) {
         {"bitte ausfüllen", ",", Art::Text, 0},
         {"please fill in", ".", Art::Text, 0},
         {"10", ",", Art::Zahl, 10},
-        {"3.6", ",", Art::Zahl, 3.6},   // "." always reads as the decimal point
-        {"3,6", ",", Art::Zahl, 3.6},   // and so does the regional separator
+        {"3.6", ",", Art::Zahl, 3.6},  // "." always reads as the decimal point
+        {"3,6", ",", Art::Zahl, 3.6},  // and so does the regional separator
         {"3,6", ".", Art::Text, 0},
         {" 76340.99 ", ",", Art::Zahl, 76340.99},
         {"-5", ",", Art::Zahl, -5},

@@ -13,7 +13,7 @@ struct LaengenFall {
     const char* modell;
     const char* nennweite;
     base::Flanschart flansch;
-    const char* box;     // text in txtLaenge after the step
+    const char* box;  // text in txtLaenge after the step
     float baulaenge;
 };
 
@@ -24,8 +24,8 @@ TEST(BaulaengeBestimmen, TabellenlaengeUndANSIZuschlag) {
     const LaengenFall faelle[] = {
         {"Veltrum 220", "10", DIN, "68", 68},
         {"Veltrum 220", "25", DIN, "54", 54},
-        {"Veltrum 220", "25", ANSI, "54", 54},   // Baureihe 2: no surcharge
-        {"RSN 90", "80", ANSI, "350", 350},      // Baureihe 7: 50 at DN 80 and 150
+        {"Veltrum 220", "25", ANSI, "54", 54},  // Baureihe 2: no surcharge
+        {"RSN 90", "80", ANSI, "350", 350},     // Baureihe 7: 50 at DN 80 and 150
         {"RSN 90", "100", ANSI, "350", 350},
         {"RSN 90", "150", ANSI, "400", 400},
         {"RSN 90", "350", ANSI, "700", 700},
@@ -110,8 +110,8 @@ TEST(BaulaengeBestimmen, OhneTabellenzeileKeineAlteLaenge) {
         base::Flanschart flansch;
     };
     const Fall faelle[] = {
-        {"Brisal 11", "10", DIN},    {"Brisal 11", "10", ANSI}, {"RSN 90", "450", ANSI},
-        {"TKD 54", "2100", ANSI},    {"RSN 70", "1050", ANSI},  {"Veltrum 220", "20", DIN},
+        {"Brisal 11", "10", DIN}, {"Brisal 11", "10", ANSI}, {"RSN 90", "450", ANSI},
+        {"TKD 54", "2100", ANSI}, {"RSN 70", "1050", ANSI},  {"Veltrum 220", "20", DIN},
     };
     const char* texte[][2] = {
         {"D", "Keine Baulänge für diese Nennweite: bitte eigene Baulänge eingeben!"},

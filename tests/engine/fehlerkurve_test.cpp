@@ -34,9 +34,8 @@ struct Punkt {
 TEST_F(Fehlerkurve, RechenbeispielBeiderModelle) {
     // Point 13: 1 x 0.40 stores as the threshold 0.4 itself and takes FehlerOben.
     const Punkt punkte[] = {
-        {1, 10, 1, 0.5f, 0.5f},       {11, 5, 0.5f, 0.5f, 0.7f},  {13, 4, 0.4f, 0.5f, 0.8f},
-        {16, 2.5f, 0.25f, 0.8f, 1.1f}, {17, 2, 0.2f, 1, 1.3f},     {19, 1, 0.1f, 2, 2.3f},
-        {20, 0.5f, 0.05f, 4, 4.3f},
+        {1, 10, 1, 0.5f, 0.5f}, {11, 5, 0.5f, 0.5f, 0.7f}, {13, 4, 0.4f, 0.5f, 0.8f},  {16, 2.5f, 0.25f, 0.8f, 1.1f},
+        {17, 2, 0.2f, 1, 1.3f}, {19, 1, 0.1f, 2, 2.3f},    {20, 0.5f, 0.05f, 4, 4.3f},
     };
     lade(0.5f, 0, 2, 0.4f);
     k.lauf.FehlerBerechnen();
@@ -113,7 +112,8 @@ TEST_F(Fehlerkurve, KurvenanteilAlsKonstante) {
     k.lauf.FehlerBerechnen();
     const double anteile[] = {1.00, 0.95, 0.90, 0.85, 0.80, 0.75, 0.70, 0.65, 0.60, 0.55,
                               0.50, 0.45, 0.40, 0.35, 0.30, 0.25, 0.20, 0.15, 0.10, 0.05};
-    for (int p = 1; p <= 20; ++p) EXPECT_EQ(k.v.Durchfluss(p), base::runden(static_cast<float>(anteile[p - 1]), 2)) << p;
+    for (int p = 1; p <= 20; ++p)
+        EXPECT_EQ(k.v.Durchfluss(p), base::runden(static_cast<float>(anteile[p - 1]), 2)) << p;
 }
 
 TEST_F(Fehlerkurve, FehlerHaeltTeilschreibungen) {

@@ -22,14 +22,21 @@ struct PromptFall {
 
 TEST(Rechenlauf, EingabeaufforderungenInVierSprachen) {
     const PromptFall faelle[] = {
-        {"D", "0.0", "1000", "1", "Endwert ?"},     {"GB", "", "1000", "1", "Max. Value ?"},
-        {"F", "abc", "1000", "1", "Valeur max. ?"}, {"E", "0", "1000", "1", "Valor?"},
-        {"D", "1", "0", "1", "Dichte ?"},           {"GB", "1", "", "1", "Density ?"},
-        {"F", "1", "x", "1", "Densité ?"},          {"E", "1", "0.0", "1", "Densidad ?"},
-        {"D", "1", "1000", "0", "Viskosität ?"},    {"GB", "1", "1000", "", "Viskosity ?"},
-        {"F", "1", "1000", "0", "Viskosité ?"},     {"E", "1", "1000", ".", "Viscosidad ?"},
+        {"D", "0.0", "1000", "1", "Endwert ?"},
+        {"GB", "", "1000", "1", "Max. Value ?"},
+        {"F", "abc", "1000", "1", "Valeur max. ?"},
+        {"E", "0", "1000", "1", "Valor?"},
+        {"D", "1", "0", "1", "Dichte ?"},
+        {"GB", "1", "", "1", "Density ?"},
+        {"F", "1", "x", "1", "Densité ?"},
+        {"E", "1", "0.0", "1", "Densidad ?"},
+        {"D", "1", "1000", "0", "Viskosität ?"},
+        {"GB", "1", "1000", "", "Viskosity ?"},
+        {"F", "1", "1000", "0", "Viskosité ?"},
+        {"E", "1", "1000", ".", "Viscosidad ?"},
         // Beyond the float range counts as not greater than 0.
-        {"D", "1e39", "1000", "1", "Endwert ?"},    {"D", "1", "1e39", "1", "Dichte ?"},
+        {"D", "1e39", "1000", "1", "Endwert ?"},
+        {"D", "1", "1e39", "1", "Dichte ?"},
         {"D", "1", "1000", "1e39", "Viskosität ?"},
     };
     for (const auto& fall : faelle) {
@@ -144,10 +151,10 @@ TEST(Rechenlauf, EinheitenUndNennweiten) {
         EXPECT_TRUE(k.meldungen.gezeigt.empty());
         EXPECT_EQ(k.v.Durchfluss(1), fall.volumenendwert) << fall.einheit;
         EXPECT_EQ(k.v.Querschnitt, static_cast<float>(fall.dn * fall.dn * 3.141592654 / 4000));
-        EXPECT_EQ(k.v.Endgeschwindigkeit,
-                  erwarteteGeschwindigkeit(fall.volumenendwert, fall.dn, fall.faktor, 3600))
+        EXPECT_EQ(k.v.Endgeschwindigkeit, erwarteteGeschwindigkeit(fall.volumenendwert, fall.dn, fall.faktor, 3600))
             << fall.einheit << " " << fall.nennweite;
-        EXPECT_NEAR(k.v.Endgeschwindigkeit, fall.handwert, fall.handwert * 1e-5) << fall.einheit << " " << fall.nennweite;
+        EXPECT_NEAR(k.v.Endgeschwindigkeit, fall.handwert, fall.handwert * 1e-5)
+            << fall.einheit << " " << fall.nennweite;
     }
 }
 

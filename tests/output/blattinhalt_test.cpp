@@ -49,13 +49,14 @@ struct Rechnung : fakes::Kette {
 };
 
 // Veltrum 220 at 1.77 m/s: error 0.4 % plus 1 mm/s over the point velocity.
-const std::vector<std::string> Fehler = {
-    " F = ±0.457 %",   " F = ±0.463 %",   " F = ±0.471 % ", " F = ±0.481 % ", " F = ±0.494 % ",
-    " F = ±0.513 % ",  " F = ±0.526 % ",  " F = ±0.541 % ", " F = ±0.562 % ", " F = ±0.588 % ",
-    " F = ±0.626 % ",  " F = ±0.683 % ",  " F = ±0.777 % ", " F = ±0.97 % ",  " F = ±1.53 % "};
-const std::vector<std::string> Geschwindigkeit = {
-    " 1.77 m/sec", " 1.59 m/sec", " 1.41 m/sec", " 1.24 m/sec", " 1.06 m/sec", " 0.88 m/sec", " 0.8 m/sec", " 0.71 m/sec",
-    " 0.62 m/sec", " 0.53 m/sec", " 0.44 m/sec", " 0.35 m/sec", " 0.27 m/sec", " 0.18 m/sec", " 0.09 m/sec"};
+const std::vector<std::string> Fehler = {" F = ±0.457 %",  " F = ±0.463 %",  " F = ±0.471 % ", " F = ±0.481 % ",
+                                         " F = ±0.494 % ", " F = ±0.513 % ", " F = ±0.526 % ", " F = ±0.541 % ",
+                                         " F = ±0.562 % ", " F = ±0.588 % ", " F = ±0.626 % ", " F = ±0.683 % ",
+                                         " F = ±0.777 % ", " F = ±0.97 % ",  " F = ±1.53 % "};
+const std::vector<std::string> Geschwindigkeit = {" 1.77 m/sec", " 1.59 m/sec", " 1.41 m/sec", " 1.24 m/sec",
+                                                  " 1.06 m/sec", " 0.88 m/sec", " 0.8 m/sec",  " 0.71 m/sec",
+                                                  " 0.62 m/sec", " 0.53 m/sec", " 0.44 m/sec", " 0.35 m/sec",
+                                                  " 0.27 m/sec", " 0.18 m/sec", " 0.09 m/sec"};
 
 std::vector<std::string> alle(const std::array<std::string, 15>& spalte) { return {spalte.begin(), spalte.end()}; }
 std::vector<std::string> alle(const std::vector<std::string>& spalte, const std::string& trenner) {
@@ -74,10 +75,9 @@ TEST(Blattinhalt, MetrischeRechnungInVierSprachenMitBeidenTrennern) {
             r.v.VKNummer = "4711";
             const Blattinhalt b = r.rechne("12.5");
             EXPECT_EQ(alle(b.fehler), alle(Fehler, trenner));
-            EXPECT_EQ(alle(b.durchfluss),
-                      alle({" 12.5", " 11.25", " 10", " 8.75", " 7.5", " 6.25", " 5.62", " 5", " 4.38", " 3.75",
-                            " 3.12", " 2.5", " 1.88", " 1.25", " 0.62"},
-                           trenner));
+            EXPECT_EQ(alle(b.durchfluss), alle({" 12.5", " 11.25", " 10", " 8.75", " 7.5", " 6.25", " 5.62", " 5",
+                                                " 4.38", " 3.75", " 3.12", " 2.5", " 1.88", " 1.25", " 0.62"},
+                                               trenner));
             EXPECT_EQ(alle(b.geschwindigkeit), alle(Geschwindigkeit, trenner));
             EXPECT_EQ(b.typ, " Veltrum 220");
             EXPECT_EQ(b.nennweite, " DN 50 - 2\"");

@@ -50,8 +50,8 @@ TEST(Wertachse, FolgtDenWertenMitLesbarerTeilung) {
 // every finite value inside it; never a division by zero or an endless axis.
 TEST(Wertachse, BleibtBeiExtremenWertenBrauchbar) {
     const std::vector<std::vector<double>> faelle = {
-        {DBL_MAX, -DBL_MAX}, {DBL_MAX}, {-DBL_MAX, 1}, {DBL_MIN}, {1e-300, 1e300},
-        {3.4028235e38, -1}, {1, 1 + 1e-12}, {-7, -7, -7}, {123456.789, 123456.79},
+        {DBL_MAX, -DBL_MAX}, {DBL_MAX},    {-DBL_MAX, 1},           {DBL_MIN}, {1e-300, 1e300}, {3.4028235e38, -1},
+        {1, 1 + 1e-12},      {-7, -7, -7}, {123456.789, 123456.79},
     };
     for (int teile : {-5, 0, 1, 8, 1000000}) {
         for (const auto& werte : faelle) {

@@ -16,8 +16,7 @@ TEST(Diagrammfuellung, ZeilenInUmgekehrterPunktfolge) {
     v.Fehler(7) = 0;  // a 0 is a value, not a gap
     v.EinheitText = "m3/Stunde";
 
-    for (const auto& [trenner, erste, letzte] :
-         {std::tuple{",", "0,625", "12,5"}, std::tuple{".", "0.625", "12.5"}}) {
+    for (const auto& [trenner, erste, letzte] : {std::tuple{",", "0,625", "12,5"}, std::tuple{".", "0.625", "12.5"}}) {
         SCOPED_TRACE(trenner);
         const Diagrammgitter g = diagrammfuellung(v.Fehler, v, trenner);
         EXPECT_EQ(g[0].beschriftung, erste);

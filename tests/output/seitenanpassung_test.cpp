@@ -65,8 +65,7 @@ TEST(Seitenanpassung, OhneBreiteOderHoeheKeinDruck) {
         float breite, hoehe;
     };
     for (const Fall& fall : {Fall{{0, 16000}, Sw, Sh}, Fall{{21600, 0}, Sw, Sh}, Fall{{0, 0}, Sw, Sh},
-                             Fall{{-5, 100}, Sw, Sh}, Fall{{21600, 16000}, 0, Sh},
-                             Fall{{21600, 16000}, Sw, 0}}) {
+                             Fall{{-5, 100}, Sw, Sh}, Fall{{21600, 16000}, 0, Sh}, Fall{{21600, 16000}, Sw, 0}}) {
         EXPECT_FALSE(Ausdruck(DruckBild1, fall.bild, fall.breite, fall.hoehe))
             << fall.bild.breite << " x " << fall.bild.hoehe << " on " << fall.breite << " x " << fall.hoehe;
     }

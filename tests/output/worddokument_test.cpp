@@ -12,10 +12,14 @@ std::vector<unsigned char> ausHex(const std::string& text) {
     int haelfte = -1;
     for (char c : text) {
         int wert;
-        if (c >= '0' && c <= '9') wert = c - '0';
-        else if (c >= 'a' && c <= 'f') wert = c - 'a' + 10;
-        else continue;
-        if (haelfte < 0) haelfte = wert;
+        if (c >= '0' && c <= '9')
+            wert = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            wert = c - 'a' + 10;
+        else
+            continue;
+        if (haelfte < 0)
+            haelfte = wert;
         else {
             bytes.push_back(static_cast<unsigned char>(haelfte * 16 + wert));
             haelfte = -1;
@@ -51,10 +55,8 @@ TEST(Worddokument, GrossesBildPasstAufDieSeite) {
         int breite, hoehe;
         Bildmass mass;
     };
-    for (const Fall& fall : {Fall{100, 50, {1500, 750}},
-                             Fall{1000, 500, {Textbreite, Textbreite / 2}},
-                             Fall{100, 2000, {729, Texthoehe}},
-                             Fall{0, 10, {0, 0}}}) {
+    for (const Fall& fall : {Fall{100, 50, {1500, 750}}, Fall{1000, 500, {Textbreite, Textbreite / 2}},
+                             Fall{100, 2000, {729, Texthoehe}}, Fall{0, 10, {0, 0}}}) {
         const Bildmass mass = bildmassAufSeite(fall.breite, fall.hoehe);
         EXPECT_EQ(mass.breite, fall.mass.breite) << fall.breite << " x " << fall.hoehe;
         EXPECT_EQ(mass.hoehe, fall.mass.hoehe) << fall.breite << " x " << fall.hoehe;

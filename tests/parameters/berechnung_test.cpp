@@ -30,7 +30,8 @@ float endgeschwindigkeit(const std::string& endwert, const std::string& nennweit
 // The number as the program writes it: 7 significant digits, the separator.
 std::string alsText(float wert, const std::string& trenner) {
     char text[32];
-    const auto ende = std::to_chars(text, text + sizeof text, static_cast<double>(wert), std::chars_format::general, 7).ptr;
+    const auto ende =
+        std::to_chars(text, text + sizeof text, static_cast<double>(wert), std::chars_format::general, 7).ptr;
     return mitTrenner(std::string(text, ende), trenner);
 }
 
@@ -43,7 +44,9 @@ struct Fall {
     std::string eigeneLaenge = "";  // own length instead of DIN
 };
 
-void PrintTo(const Fall& f, std::ostream* os) { *os << f.modell << " DN " << f.nennweite << ", " << f.endwert << " m3/h"; }
+void PrintTo(const Fall& f, std::ostream* os) {
+    *os << f.modell << " DN " << f.nennweite << ", " << f.endwert << " m3/h";
+}
 
 class Berechnung : public ::testing::TestWithParam<Fall> {};
 
@@ -182,7 +185,9 @@ struct Abbruch {
     std::string anfang;  // the box's text begins with this
 };
 
-void PrintTo(const Abbruch& f, std::ostream* os) { *os << f.modell << " DN " << f.nennweite << ", " << f.endwert << " m3/h"; }
+void PrintTo(const Abbruch& f, std::ostream* os) {
+    *os << f.modell << " DN " << f.nennweite << ", " << f.endwert << " m3/h";
+}
 
 class BerechnungMitAbbruch : public ::testing::TestWithParam<Abbruch> {};
 
@@ -225,8 +230,8 @@ TEST(BerechnungMitWarnung, ZeigtDieGerundeteEndgeschwindigkeit) {
     k.lauf.cmdFehlerkurve_Click();
     const float v = endgeschwindigkeit("4", "10");
     ASSERT_EQ(k.meldungen.gezeigt.size(), 1u);
-    EXPECT_EQ(k.meldungen.gezeigt[0],
-              (Meldung{"Endwert zu hoch!\r\nv =" + alsText(gerundet(v, 3), ",") + "m/sec", base::MeldungsStil::Ausruf}));
+    EXPECT_EQ(k.meldungen.gezeigt[0], (Meldung{"Endwert zu hoch!\r\nv =" + alsText(gerundet(v, 3), ",") + "m/sec",
+                                               base::MeldungsStil::Ausruf}));
     erwarteRecord(k.v, erwartung(BerechnenVeltrum220));
     EXPECT_EQ(k.anzeige.gezeigt, 0);
 }

@@ -44,26 +44,26 @@ TEST_P(Geschwindigkeitsgrenze, BeideGrenzenGehoerenZumBereich) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Grenzen, Geschwindigkeitsgrenze,
-    ::testing::Values(Grenzfall{BerechnenVeltrum220, 12.0f, Ausgang::Rechnet},
-                      Grenzfall{BerechnenVeltrum220, std::nextafter(12.0f, unendlich), Ausgang::ZuHoch},
-                      Grenzfall{BerechnenVeltrum220, 0.3f, Ausgang::Rechnet},
-                      Grenzfall{BerechnenVeltrum220, std::nextafter(0.3f, 0.0f), Ausgang::ZuKlein},
-                      Grenzfall{BerechnenTKD22, 0.3f, Ausgang::Rechnet},
-                      Grenzfall{BerechnenTKD22, std::nextafter(0.3f, 0.0f), Ausgang::ZuKlein},
-                      Grenzfall{BerechnenRSN70, 20.0f, Ausgang::Rechnet},
-                      Grenzfall{BerechnenRSN70, std::nextafter(20.0f, unendlich), Ausgang::ZuHoch},
-                      Grenzfall{BerechnenRSN70HT, 0.5f, Ausgang::Rechnet},
-                      Grenzfall{BerechnenRSN70HT, std::nextafter(0.5f, 0.0f), Ausgang::ZuKlein},
-                      // The RSN range is not the Veltrum one.
-                      Grenzfall{BerechnenVelt210, 15.0f, Ausgang::ZuHoch},
-                      Grenzfall{BerechnenRSN70HT, 15.0f, Ausgang::Rechnet},
-                      Grenzfall{BerechnenRSN70HT, 0.4f, Ausgang::ZuKlein},
-                      Grenzfall{BerechnenVeltrum220, 0.4f, Ausgang::Rechnet},
-                      // Far outside: still one box each.
-                      Grenzfall{BerechnenTKD74gross, 1e30f, Ausgang::ZuHoch},
-                      Grenzfall{BerechnenTKD74gross, 0.0f, Ausgang::ZuKlein}));
+INSTANTIATE_TEST_SUITE_P(Grenzen, Geschwindigkeitsgrenze,
+                         ::testing::Values(Grenzfall{BerechnenVeltrum220, 12.0f, Ausgang::Rechnet},
+                                           Grenzfall{BerechnenVeltrum220, std::nextafter(12.0f, unendlich),
+                                                     Ausgang::ZuHoch},
+                                           Grenzfall{BerechnenVeltrum220, 0.3f, Ausgang::Rechnet},
+                                           Grenzfall{BerechnenVeltrum220, std::nextafter(0.3f, 0.0f), Ausgang::ZuKlein},
+                                           Grenzfall{BerechnenTKD22, 0.3f, Ausgang::Rechnet},
+                                           Grenzfall{BerechnenTKD22, std::nextafter(0.3f, 0.0f), Ausgang::ZuKlein},
+                                           Grenzfall{BerechnenRSN70, 20.0f, Ausgang::Rechnet},
+                                           Grenzfall{BerechnenRSN70, std::nextafter(20.0f, unendlich), Ausgang::ZuHoch},
+                                           Grenzfall{BerechnenRSN70HT, 0.5f, Ausgang::Rechnet},
+                                           Grenzfall{BerechnenRSN70HT, std::nextafter(0.5f, 0.0f), Ausgang::ZuKlein},
+                                           // The RSN range is not the Veltrum one.
+                                           Grenzfall{BerechnenVelt210, 15.0f, Ausgang::ZuHoch},
+                                           Grenzfall{BerechnenRSN70HT, 15.0f, Ausgang::Rechnet},
+                                           Grenzfall{BerechnenRSN70HT, 0.4f, Ausgang::ZuKlein},
+                                           Grenzfall{BerechnenVeltrum220, 0.4f, Ausgang::Rechnet},
+                                           // Far outside: still one box each.
+                                           Grenzfall{BerechnenTKD74gross, 1e30f, Ausgang::ZuHoch},
+                                           Grenzfall{BerechnenTKD74gross, 0.0f, Ausgang::ZuKlein}));
 
 // The text: message, CR LF, "v =", the rounded velocity with the regional
 // separator, "m/sec", no blanks.
@@ -75,7 +75,9 @@ struct Textfall {
     std::string text;
 };
 
-void PrintTo(const Textfall& f, std::ostream* os) { *os << f.sprache << " " << name(f.satz) << " at " << f.geschwindigkeit; }
+void PrintTo(const Textfall& f, std::ostream* os) {
+    *os << f.sprache << " " << name(f.satz) << " at " << f.geschwindigkeit;
+}
 
 class Warntext : public ::testing::TestWithParam<Textfall> {};
 

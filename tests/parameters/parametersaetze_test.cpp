@@ -104,26 +104,25 @@ TEST_P(Kurvenpunkt, HatDenAusgerechnetenFehler) {
 }
 
 using enum Satzname;
-INSTANTIATE_TEST_SUITE_P(
-    Werte, Kurvenpunkt,
-    ::testing::Values(
-        // Veltrum 220 at 1 m/s: 0.4 + 1 / v x 0.1.
-        Punkt{BerechnenVeltrum220, 1.0f, 1, 0.5f}, Punkt{BerechnenVeltrum220, 1.0f, 11, 0.6f},
-        Punkt{BerechnenVeltrum220, 1.0f, 16, 0.8f}, Punkt{BerechnenVeltrum220, 1.0f, 20, 2.4f},
-        // Same four values, threshold against sum model, at 2 m/s.
-        Punkt{BerechnenVelt550C, 2.0f, 1, 0.5f}, Punkt{BerechnenVelt550C, 2.0f, 16, 1.0f},
-        Punkt{BerechnenVelt550C, 2.0f, 20, 5.0f}, Punkt{BerechnenVelt830C, 2.0f, 1, 0.75f},
-        Punkt{BerechnenVelt830C, 2.0f, 16, 1.5f}, Punkt{BerechnenVelt830C, 2.0f, 20, 5.5f},
-        // Veltrum 340: threshold 0, sum model at every point.
-        Punkt{BerechnenVeltrum340, 1.0f, 1, 0.7f}, Punkt{BerechnenVeltrum340, 1.0f, 20, 4.5f},
-        Punkt{BerechnenRSN70, 1.0f, 1, 0.5f}, Punkt{BerechnenRSN70, 1.0f, 16, 1.0f},
-        Punkt{BerechnenRSN70, 1.0f, 20, 5.0f},
-        // TKD 72 klein: 0.8 from 1 m/s up, 0.7 + 0.1 / v below.
-        Punkt{BerechnenTKD72klein, 2.0f, 1, 0.8f}, Punkt{BerechnenTKD72klein, 2.0f, 16, 0.9f},
-        // Brisal 11 klein exactly at its threshold 0.4 m/s, as full scale and as point 13.
-        Punkt{BerechnenBris11klein, 0.4f, 1, 0.5f}, Punkt{BerechnenBris11klein, 1.0f, 13, 0.5f},
-        Punkt{BerechnenBris11klein, 1.0f, 12, 0.5f}, Punkt{BerechnenBris11klein, 1.0f, 14, 0.571f},
-        Punkt{BerechnenTKD21, 1.0f, 17, 1.0f}));
+INSTANTIATE_TEST_SUITE_P(Werte, Kurvenpunkt,
+                         ::testing::Values(
+                             // Veltrum 220 at 1 m/s: 0.4 + 1 / v x 0.1.
+                             Punkt{BerechnenVeltrum220, 1.0f, 1, 0.5f}, Punkt{BerechnenVeltrum220, 1.0f, 11, 0.6f},
+                             Punkt{BerechnenVeltrum220, 1.0f, 16, 0.8f}, Punkt{BerechnenVeltrum220, 1.0f, 20, 2.4f},
+                             // Same four values, threshold against sum model, at 2 m/s.
+                             Punkt{BerechnenVelt550C, 2.0f, 1, 0.5f}, Punkt{BerechnenVelt550C, 2.0f, 16, 1.0f},
+                             Punkt{BerechnenVelt550C, 2.0f, 20, 5.0f}, Punkt{BerechnenVelt830C, 2.0f, 1, 0.75f},
+                             Punkt{BerechnenVelt830C, 2.0f, 16, 1.5f}, Punkt{BerechnenVelt830C, 2.0f, 20, 5.5f},
+                             // Veltrum 340: threshold 0, sum model at every point.
+                             Punkt{BerechnenVeltrum340, 1.0f, 1, 0.7f}, Punkt{BerechnenVeltrum340, 1.0f, 20, 4.5f},
+                             Punkt{BerechnenRSN70, 1.0f, 1, 0.5f}, Punkt{BerechnenRSN70, 1.0f, 16, 1.0f},
+                             Punkt{BerechnenRSN70, 1.0f, 20, 5.0f},
+                             // TKD 72 klein: 0.8 from 1 m/s up, 0.7 + 0.1 / v below.
+                             Punkt{BerechnenTKD72klein, 2.0f, 1, 0.8f}, Punkt{BerechnenTKD72klein, 2.0f, 16, 0.9f},
+                             // Brisal 11 klein exactly at its threshold 0.4 m/s, as full scale and as point 13.
+                             Punkt{BerechnenBris11klein, 0.4f, 1, 0.5f}, Punkt{BerechnenBris11klein, 1.0f, 13, 0.5f},
+                             Punkt{BerechnenBris11klein, 1.0f, 12, 0.5f}, Punkt{BerechnenBris11klein, 1.0f, 14, 0.571f},
+                             Punkt{BerechnenTKD21, 1.0f, 17, 1.0f}));
 
 TEST(Parametersatz, VeltrumDreihundertvierzigLaesstGrenzgeschwindigkeitNull) {
     Satzlauf lauf(1.0f);

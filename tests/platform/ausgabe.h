@@ -2,6 +2,7 @@
 // A window with a menu bar and a picture holder, and stand-ins for the
 // clipboard, the dialogs and the launcher, for the print, save and hand-over
 // commands.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QLabel>
 #include <QMainWindow>
@@ -11,15 +12,14 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "base/variable.h"
-#include "platform/dienste.h"
 #include "fakes/fakes.h"
+#include "platform/dienste.h"
 
 namespace fluvan::test {
 
@@ -193,9 +193,8 @@ inline Seite lesePdf(const QString& datei) {
         if (zeile.startsWith("Page size:")) seite.punkte = QSizeF(teile.value(2).toDouble(), teile.value(4).toDouble());
     }
     const QString ausgabe = datei + QStringLiteral(".seite");
-    if (werkzeug(QStringLiteral("pdftoppm"),
-                 {QStringLiteral("-r"), QString::number(SeitenAufloesung), QStringLiteral("-png"),
-                  QStringLiteral("-singlefile"), datei, ausgabe}))
+    if (werkzeug(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(SeitenAufloesung),
+                                              QStringLiteral("-png"), QStringLiteral("-singlefile"), datei, ausgabe}))
         seite.bild.load(ausgabe + QStringLiteral(".png"));
     return seite;
 }

@@ -1,5 +1,6 @@
 #include "platform/ausgabedienste.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -7,7 +8,6 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace fluvan::platform {
 namespace {

@@ -1,10 +1,10 @@
 #include "platform/bmpspeicherung.h"
 
+#include <sys/fsuid.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <sys/fsuid.h>
-#include <unistd.h>
 
 #include "platform/fensteraufnahme.h"
 #include "tests/platform/ausgabe.h"

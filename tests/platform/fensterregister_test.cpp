@@ -1,8 +1,8 @@
 #include "platform/fensterregister.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QPointer>
-#include <gtest/gtest.h>
 
 namespace fluvan::platform {
 namespace {

@@ -115,8 +115,10 @@ std::vector<std::pair<int, int>> textbloecke(const QImage& bild, int von, int bi
         for (int y = von; x < bild.width() - 1 && y < bis; ++y) tinteDa = tinteDa || tinte(bild.pixel(x, y));
         if (tinteDa && anfang < 0) anfang = x;
         if (!tinteDa && anfang >= 0) {
-            if (!bloecke.empty() && anfang - bloecke.back().second < 3) bloecke.back().second = x;
-            else bloecke.push_back({anfang, x});
+            if (!bloecke.empty() && anfang - bloecke.back().second < 3)
+                bloecke.back().second = x;
+            else
+                bloecke.push_back({anfang, x});
             anfang = -1;
         }
     }
@@ -196,8 +198,8 @@ TEST(MSChart, NeueDatenZeichnenSichSelbst) {
 }
 
 TEST(MSChart, DunkelblauerRahmenUmWeissenGrund) {
-    for (auto [gestaltung, breite, hoehe] : {std::tuple{Fehlerkurve, pixel(7932), pixel(8292)},
-                                             std::tuple{Druckverlust, pixel(9612), pixel(6852)}}) {
+    for (auto [gestaltung, breite, hoehe] :
+         {std::tuple{Fehlerkurve, pixel(7932), pixel(8292)}, std::tuple{Druckverlust, pixel(9612), pixel(6852)}}) {
         Diagramm d(gestaltung, breite, hoehe);
         d.fuelle({});
         const QImage bild = d.bild();
@@ -231,8 +233,8 @@ std::pair<int, int> tintenspanne(const QImage& bild, int von, int bis) {
 // The title centred at the top; the footnote at the bottom left, only where
 // the design has one.
 TEST(MSChart, TitelObenMittigFussnoteUntenLinks) {
-    for (auto [gestaltung, breite, hoehe] : {std::tuple{Fehlerkurve, pixel(7932), pixel(8292)},
-                                             std::tuple{Druckverlust, pixel(9612), pixel(6852)}}) {
+    for (auto [gestaltung, breite, hoehe] :
+         {std::tuple{Fehlerkurve, pixel(7932), pixel(8292)}, std::tuple{Druckverlust, pixel(9612), pixel(6852)}}) {
         Diagramm d(gestaltung, breite, hoehe);  // unfilled: no category labels near the bottom
         const QImage bild = d.bild();
         const auto [titelLinks, titelRechts] = tintenspanne(bild, 1, 24);
@@ -270,8 +272,10 @@ TEST(MSChart, ReiheLaeuftVonLinksNachRechtsDurchAlleZwanzigKategorien) {
             const int hier = reihe.oben(r), dort = reihe.oben(r + 1);
             ASSERT_GE(hier, 0) << r;
             ASSERT_GE(dort, 0) << r + 1;
-            if (werte[r] > werte[r - 1]) EXPECT_LT(dort, hier) << r;
-            else EXPECT_GT(dort, hier) << r;
+            if (werte[r] > werte[r - 1])
+                EXPECT_LT(dort, hier) << r;
+            else
+                EXPECT_GT(dort, hier) << r;
         }
     }
 }
@@ -296,7 +300,8 @@ TEST(MSChart, KategorieEinundzwanzigOhneWert) {
     const int achse = ohne.achse();
     ASSERT_GT(achse, 0);
     const double zeile = beschriftungshoehe();
-    const auto bloecke = textbloecke(bildOhne, achse + static_cast<int>(zeile / 2) + 2, achse + 2 * static_cast<int>(zeile) + 3);
+    const auto bloecke =
+        textbloecke(bildOhne, achse + static_cast<int>(zeile / 2) + 2, achse + 2 * static_cast<int>(zeile) + 3);
     ASSERT_FALSE(bloecke.empty());
     const double mitte21 = reiheOhne.mitte(21);
     EXPECT_LT(bloecke.back().first, mitte21);
@@ -389,8 +394,8 @@ TEST(MSChart, KategoriebeschriftungenUeberlappenNie) {
     };
     for (const Fall& fall : {Fall{QStringLiteral("%1"), 21}, Fall{QStringLiteral("Beschriftung%1"), 0},
                              Fall{QString(300, QChar('W')) + QStringLiteral("%1"), 0}}) {
-        for (auto [gestaltung, breite, hoehe] : {std::tuple{Fehlerkurve, pixel(7932), pixel(8292)},
-                                                 std::tuple{Druckverlust, pixel(9612), pixel(6852)}}) {
+        for (auto [gestaltung, breite, hoehe] :
+             {std::tuple{Fehlerkurve, pixel(7932), pixel(8292)}, std::tuple{Druckverlust, pixel(9612), pixel(6852)}}) {
             Diagramm d(gestaltung, breite, hoehe);
             d.fuelle({});
             double breiteste = 0;

@@ -1,10 +1,10 @@
 #include "platform/programmende.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QTimer>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 namespace fluvan::platform {
 namespace {

@@ -1,10 +1,10 @@
 #include "platform/qt_meldungen.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace fluvan::platform {
 namespace {
@@ -23,8 +23,8 @@ Gesehen zeigeUndSchliesse(const std::string& prompt, base::MeldungsStil stil) {
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
-        gesehen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->textFormat(),
-                   box->isModal()};
+        gesehen = {box->windowTitle(),     box->text(),       box->icon(),
+                   box->standardButtons(), box->textFormat(), box->isModal()};
         box->button(QMessageBox::Ok)->click();
     });
     QtMeldungen().MsgBox(prompt, stil);

@@ -1,7 +1,7 @@
 #include "platform/schriften.h"
 
-#include <QFontInfo>
 #include <gtest/gtest.h>
+#include <QFontInfo>
 
 namespace fluvan::platform {
 namespace {
@@ -14,9 +14,9 @@ TEST(Schriften, ErsatzschriftenSindDaUndWerdenGenommen) {
         double punkte;
         bool fett;
     };
-    for (const Fall& fall : {Fall{"Arial", "Liberation Sans", 10.2, true}, Fall{"Arial", "Liberation Sans", 7.8, false},
-                             Fall{"MS Sans Serif", "DejaVu Sans", 8, false},
-                             Fall{"MS Sans Serif", "DejaVu Sans", 9.6, true}}) {
+    for (const Fall& fall :
+         {Fall{"Arial", "Liberation Sans", 10.2, true}, Fall{"Arial", "Liberation Sans", 7.8, false},
+          Fall{"MS Sans Serif", "DejaVu Sans", 8, false}, Fall{"MS Sans Serif", "DejaVu Sans", 9.6, true}}) {
         const QFont font = schrift(fall.entwurf, fall.punkte, fall.fett);
         const QFontInfo info(font);
         EXPECT_EQ(info.family(), fall.familie) << fall.entwurf;

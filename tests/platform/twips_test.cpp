@@ -1,7 +1,7 @@
 #include "platform/twips.h"
 
-#include <QWidget>
 #include <gtest/gtest.h>
+#include <QWidget>
 
 namespace fluvan::platform {
 namespace {

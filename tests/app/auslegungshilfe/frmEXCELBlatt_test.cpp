@@ -63,8 +63,10 @@ protected:
         QLineEdit* feld = fenster->OLE1->eingabezelle(QString::fromUtf8(name));
         ASSERT_NE(feld, nullptr) << name;
         feld->selectAll();
-        if (text.isEmpty()) QTest::keyClick(feld, Qt::Key_Backspace);
-        else QTest::keyClicks(feld, text);
+        if (text.isEmpty())
+            QTest::keyClick(feld, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(feld, text);
         ASSERT_EQ(feld->text(), text);
     }
 
@@ -83,8 +85,10 @@ TEST_F(Auslegungshilfe, OeffnetMitDenAnfangstexten) {
     EXPECT_EQ(zelle("B14"), QString("bitte ausfüllen"));
     EXPECT_EQ(zelle("B24"), QString("please fill in"));
     EXPECT_EQ(zelle("B29"), QString("please fill in"));
-    for (const char* ergebnis : {"C9", "D9", "C14", "D14"}) EXPECT_EQ(zelle(ergebnis), QString("MB wählen")) << ergebnis;
-    for (const char* ergebnis : {"C24", "D24", "C29", "D29"}) EXPECT_EQ(zelle(ergebnis), QString("choose range")) << ergebnis;
+    for (const char* ergebnis : {"C9", "D9", "C14", "D14"})
+        EXPECT_EQ(zelle(ergebnis), QString("MB wählen")) << ergebnis;
+    for (const char* ergebnis : {"C24", "D24", "C29", "D29"})
+        EXPECT_EQ(zelle(ergebnis), QString("choose range")) << ergebnis;
     EXPECT_EQ(zelle("A1"), QString("       Auslegungshilfe für magnetisch - induktive Durchflussmessgeräte"));
     EXPECT_EQ(zelle("B6"), QString("Durchfluss [m³/h] (Messbereichsendwert)"));
 }
@@ -106,7 +110,8 @@ TEST_F(Auslegungshilfe, RahmenKnopfUndFokusfolge) {
         return w;
     };
     EXPECT_EQ(naechstes(), fenster->Command1);
-    for (const char* zelle : {"B9", "B14", "B24", "B29"}) EXPECT_EQ(naechstes(), fenster->OLE1->eingabezelle(zelle)) << zelle;
+    for (const char* zelle : {"B9", "B14", "B24", "B29"})
+        EXPECT_EQ(naechstes(), fenster->OLE1->eingabezelle(zelle)) << zelle;
 }
 
 // The sheet as drawn: the grounds of the title bands and the "from" cells,
@@ -151,8 +156,10 @@ TEST_F(Auslegungshilfe, JedeEingabezelleRechnetBeiJederAenderungNeu) {
                    {"B24", "C24", "D24", "choose range"},
                    {"B29", "C29", "D29", "choose range"}};
     const Eingabefall faelle[] = {
-        {"B9", "10", "40", "50"},          {"B14", "3.6", "40", "65"},
-        {"B24", "100", "2 1/2”", "3”"}, {"B29", "1000", "8”", "12”"},
+        {"B9", "10", "40", "50"},
+        {"B14", "3.6", "40", "65"},
+        {"B24", "100", "2 1/2”", "3”"},
+        {"B29", "1000", "8”", "12”"},
     };
     for (const Eingabefall& f : faelle) {
         SCOPED_TRACE(f.eingabe);
