@@ -39,8 +39,11 @@ Bild2::Bild2() {
     Picture2->setFocusPolicy(Qt::TabFocus);
     platziere(Picture2, lage.picture2Links, bild2::Picture2Oben, bild2::Picture2Breite, bild2::Picture2Hoehe);
 
-    mnuDruck = menue(this, "mnuDruck", texte::mnuDruck[s]);
-    mnuDiagrammDruck = eintrag(mnuDruck, "mnuDiagrammDruck", texte::mnuDiagrammDruck[s]);
+    // The English window names its first two menus apart; nothing visible depends on it.
+    const bool englisch = s == "GB";
+    mnuDruck = menue(this, englisch ? "mnuDiagramm" : "mnuDruck", texte::mnuDruck[s]);
+    mnuDiagrammDruck =
+        eintrag(mnuDruck, englisch ? "mnuDiagrammdruck" : "mnuDiagrammDruck", texte::mnuDiagrammDruck[s]);
     mnuWordeinbinden = eintrag(mnuDruck, "mnuWordeinbinden", texte::mnuWordeinbinden[s]);
     mnuEnde = eintrag(menuBar(), "mnuEnde", texte::mnuEnde[s]);
     connect(mnuDiagrammDruck, &QAction::triggered, this, &Bild2::mnuDiagrammDruck_Click);
