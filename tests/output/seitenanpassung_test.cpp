@@ -44,8 +44,9 @@ TEST(Seitenanpassung, DruckgroesseAufDerSeite) {
         SCOPED_TRACE(fall.name);
         const auto groesse = Ausdruck(fall.regel, fall.bild, fall.seitenbreite, fall.seitenhoehe);
         ASSERT_TRUE(groesse);
-        EXPECT_NEAR(groesse->breite, fall.breite, 1e-6 * fall.breite);
-        EXPECT_NEAR(groesse->hoehe, fall.hoehe, 1e-6 * fall.hoehe);
+        // Exact: the final sizes are doubles, so 15,454.8 is not the float 15,454.7998.
+        EXPECT_DOUBLE_EQ(groesse->breite, fall.breite);
+        EXPECT_DOUBLE_EQ(groesse->hoehe, fall.hoehe);
     }
 }
 
