@@ -12,12 +12,14 @@ namespace {
 constexpr char16_t Ersatzzeichen = u'\uFFFD';
 
 // Windows-1252 from 0x80 to 0x9F; above that it is Latin-1.
+// clang-format off
 constexpr std::array<char16_t, 32> Cp1252 = {
-    u'\u20AC',     Ersatzzeichen, u'\u201A', u'\u0192', u'\u201E', u'\u2026',     u'\u2020', u'\u2021',
-    u'\u02C6',     u'\u2030',     u'\u0160', u'\u2039', u'\u0152', Ersatzzeichen, u'\u017D', Ersatzzeichen,
-    Ersatzzeichen, u'\u2018',     u'\u2019', u'\u201C', u'\u201D', u'\u2022',     u'\u2013', u'\u2014',
-    u'\u02DC',     u'\u2122',     u'\u0161', u'\u203A', u'\u0153', Ersatzzeichen, u'\u017E', u'\u0178',
+    u'\u20AC', Ersatzzeichen, u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021',
+    u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', Ersatzzeichen, u'\u017D', Ersatzzeichen,
+    Ersatzzeichen, u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
+    u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', Ersatzzeichen, u'\u017E', u'\u0178',
 };
+// clang-format on
 
 // A byte of the document's code page. Code pages we have no table for show
 // their upper half as the replacement character rather than as wrong letters.
@@ -28,42 +30,16 @@ char16_t zeichenDerCodepage(int codepage, unsigned char byte) {
     return Ersatzzeichen;
 }
 
+// clang-format off
 constexpr std::array<std::string_view, 34> OhneText = {
-    "fonttbl",
-    "colortbl",
-    "stylesheet",
-    "info",
-    "pict",
-    "header",
-    "headerl",
-    "headerr",
-    "headerf",
-    "footer",
-    "footerl",
-    "footerr",
-    "footerf",
-    "footnote",
-    "fldinst",
-    "listtable",
-    "listoverridetable",
-    "revtbl",
-    "rsidtbl",
-    "generator",
-    "pntext",
-    "listtext",
-    "nonshppict",
-    "shpinst",
-    "themedata",
-    "colorschememapping",
-    "latentstyles",
-    "datastore",
-    "xmlnstbl",
-    "filetbl",
-    "xe",
-    "tc",
-    "objdata",
+    "fonttbl",   "colortbl",   "stylesheet", "info",       "pict",         "header",     "headerl",
+    "headerr",   "headerf",    "footer",     "footerl",    "footerr",      "footerf",    "footnote",
+    "fldinst",   "listtable",  "listoverridetable",        "revtbl",       "rsidtbl",    "generator",
+    "pntext",    "listtext",   "nonshppict", "shpinst",    "themedata",    "colorschememapping",
+    "latentstyles", "datastore", "xmlnstbl", "filetbl",    "xe",           "tc",         "objdata",
     "objclass",
 };
+// clang-format on
 
 struct Benanntes {
     std::string_view wort;

@@ -22,73 +22,39 @@ TEST_F(Ergebnisblatt, BeschriftungenJeSprache) {
         std::vector<const char*> menue;  // bar, entries in order
         const char *titel, *fussnote;
     };
+    // clang-format off
     const Fall faelle[] = {
         {"D",
-         {{"Label2", " Firma"},
-          {"Label3", " TAG- Nr."},
-          {"Label8", " VK- Nr."},
-          {"Label1_0", " Type"},
-          {"Label1_1", " Nennweite"},
-          {"Label1_2", " Messbereich"},
-          {"Label5", " Druckverlust"},
-          {"Label7", "mbar"},
-          {"Label1_38", "Messfehler"},
-          {"Label4", "Geschwin- digkeit"}},
-         "&Neue Berechnung",
-         "&Ende",
+         {{"Label2", " Firma"}, {"Label3", " TAG- Nr."}, {"Label8", " VK- Nr."}, {"Label1_0", " Type"},
+          {"Label1_1", " Nennweite"}, {"Label1_2", " Messbereich"}, {"Label5", " Druckverlust"}, {"Label7", "mbar"},
+          {"Label1_38", "Messfehler"}, {"Label4", "Geschwin- digkeit"}},
+         "&Neue Berechnung", "&Ende",
          {"&Diagramm", "Drucken", "in Word einbinden", "&Berechnung", "Speichern", "Neu", "&Druckverlust", "&Ende"},
-         "Genauigkeit unter Referenzbedingung",
-         "± F = Messfehler in % vom Durchfluss (Messwert)"},
+         "Genauigkeit unter Referenzbedingung", "± F = Messfehler in % vom Durchfluss (Messwert)"},
         {"GB",
-         {{"Label2", " Company"},
-          {"Label3", " TAG- No."},
-          {"Label8", " VK- No."},
-          {"Label1_0", " Type:"},
-          {"Label1_1", " Size:"},
-          {"Label1_2", " Range:"},
-          {"Label5", " Pressureloss"},
-          {"Label7", "mbar"},
-          {"Label1_38", "Measuring error"},
-          {"Label4", "Velocity"}},
-         "&New calculation",
-         "&End",
+         {{"Label2", " Company"}, {"Label3", " TAG- No."}, {"Label8", " VK- No."}, {"Label1_0", " Type:"},
+          {"Label1_1", " Size:"}, {"Label1_2", " Range:"}, {"Label5", " Pressureloss"}, {"Label7", "mbar"},
+          {"Label1_38", "Measuring error"}, {"Label4", "Velocity"}},
+         "&New calculation", "&End",
          {"&Diagram", "Print", "export to Word", "&Calculation", "Save", "New", "Pressure loss", "&End"},
-         "Accuracy under reference conditions",
-         "± F = Error as % of flowrate (measured value)"},
+         "Accuracy under reference conditions", "± F = Error as % of flowrate (measured value)"},
         {"F",
-         {{"Label2", " Client"},
-          {"Label3", " TAG- No."},
-          {"Label8", " VK- No."},
-          {"Label1_0", " Type:"},
-          {"Label1_1", " Dimension:"},
-          {"Label1_2", " Echelle:"},
-          {"Label5", " Delta P:"},
-          {"Label7", "mbar"},
-          {"Label1_38", "Erreur de mesure"},
-          {"Label4", "Vélocité"}},
-         "&Nouvelle calculation",
-         "&Fin",
+         {{"Label2", " Client"}, {"Label3", " TAG- No."}, {"Label8", " VK- No."}, {"Label1_0", " Type:"},
+          {"Label1_1", " Dimension:"}, {"Label1_2", " Echelle:"}, {"Label5", " Delta P:"}, {"Label7", "mbar"},
+          {"Label1_38", "Erreur de mesure"}, {"Label4", "Vélocité"}},
+         "&Nouvelle calculation", "&Fin",
          {"&Diagramme", "Imprimer", "Exporter to WORD", "&Calculation", "Mémoriser", "Nouvelle", "&Perte de charge",
           "&Fin"},
-         "Précision au condition de référence",
-         "± F = Erreur maxi en % du débit (valeur de mesure)"},
+         "Précision au condition de référence", "± F = Erreur maxi en % du débit (valeur de mesure)"},
         {"E",
-         {{"Label2", " Compañia"},
-          {"Label3", " N°.- Tag"},
-          {"Label8", " N°.- VK"},
-          {"Label1_0", " Modelo:"},
-          {"Label1_1", " Tamaño:"},
-          {"Label1_2", " Rango:"},
-          {"Label5", " Delta P:"},
-          {"Label7", "mbar"},
-          {"Label1_38", "Error de medida"},
-          {"Label4", "Velocidad"}},
-         "&Nuevo cálculo",
-         "&Salir",
+         {{"Label2", " Compañia"}, {"Label3", " N°.- Tag"}, {"Label8", " N°.- VK"}, {"Label1_0", " Modelo:"},
+          {"Label1_1", " Tamaño:"}, {"Label1_2", " Rango:"}, {"Label5", " Delta P:"}, {"Label7", "mbar"},
+          {"Label1_38", "Error de medida"}, {"Label4", "Velocidad"}},
+         "&Nuevo cálculo", "&Salir",
          {"&Diagrama", "Imprimir", "Incluir en WORD", "&Cálculo", "Archivar", "Nuevo", "&Pérdida de carga", "&Fin"},
-         "Precisión en condiciones de referencia",
-         "± F = Error en % del caudal instantáneo (valor real)"},
+         "Precisión en condiciones de referencia", "± F = Error en % del caudal instantáneo (valor real)"},
     };
+    // clang-format on
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.sprache);
         neuerFall();
@@ -167,19 +133,11 @@ TEST_F(Ergebnisblatt, SteuerelementeMitIhrenNamen) {
     for (int i = 0; i <= 54; ++i) namen << QStringLiteral("Label1_%1").arg(i);
     for (int i = 2; i <= 9; ++i) namen << QStringLiteral("Label%1").arg(i);
     for (int i = 1; i <= 7; ++i) namen << QStringLiteral("Shape%1").arg(i);
-    namen << "Image1"
-          << "MSChart1"
-          << "cmdNeueBerechnung"
-          << "cmdEnde"
-          << "Picture1"
-          << "mnuDiagrammdrucken"
-          << "mnuDrucken"
-          << "mnuWord"
-          << "mnuNeueBerechnung"
-          << "mnuSpeichern"
-          << "mnuNeu"
-          << "mnuDruckverlust"
+    // clang-format off
+    namen << "Image1" << "MSChart1" << "cmdNeueBerechnung" << "cmdEnde" << "Picture1" << "mnuDiagrammdrucken"
+          << "mnuDrucken" << "mnuWord" << "mnuNeueBerechnung" << "mnuSpeichern" << "mnuNeu" << "mnuDruckverlust"
           << "mnuEnde";
+    // clang-format on
     for (const QString& name : namen) EXPECT_NE(b->findChild<QObject*>(name), nullptr) << name.toStdString();
     EXPECT_EQ(b->findChild<QObject*>("Line26"), nullptr) << "only the English sheet has the line";
     EXPECT_EQ(b->objectName(), "Bild1");
@@ -198,72 +156,18 @@ TEST_F(Ergebnisblatt, LageJeSprache) {
         double zellePunkte;
         bool line26;
     };
+    // clang-format off
     const Fall faelle[] = {
-        {"D",
-         {120, 120, 7932, 8292},
-         852,
-         9840,
-         252,
-         252,
-         456,
-         1212,
-         252,
-         "Liberation Sans",
-         10.2,
-         10.2,
-         "Liberation Sans",
-         "Liberation Sans",
-         7.8,
-         false},
-        {"GB",
-         {240, 120, 7812, 8172},
-         732,
-         9960,
-         492,
-         492,
-         492,
-         1212,
-         252,
-         "Liberation Sans",
-         10.2,
-         10.2,
-         "Liberation Sans",
-         "Liberation Sans",
-         7.8,
-         true},
-        {"F",
-         {240, 120, 7812, 8172},
-         852,
-         9960,
-         492,
-         252,
-         372,
-         1188,
-         216,
-         "DejaVu Sans",
-         9.6,
-         10.8,
-         "DejaVu Sans",
-         "Liberation Sans",
-         7.8,
-         false},
-        {"E",
-         {120, 120, 7932, 8172},
-         732,
-         9960,
-         492,
-         492,
-         456,
-         1188,
-         216,
-         "DejaVu Sans",
-         9.6,
-         10.8,
-         "Liberation Sans",
-         "DejaVu Sans",
-         8,
-         false},
+        {"D", {120, 120, 7932, 8292}, 852, 9840, 252, 252, 456, 1212, 252, "Liberation Sans", 10.2, 10.2,
+         "Liberation Sans", "Liberation Sans", 7.8, false},
+        {"GB", {240, 120, 7812, 8172}, 732, 9960, 492, 492, 492, 1212, 252, "Liberation Sans", 10.2, 10.2,
+         "Liberation Sans", "Liberation Sans", 7.8, true},
+        {"F", {240, 120, 7812, 8172}, 852, 9960, 492, 252, 372, 1188, 216, "DejaVu Sans", 9.6, 10.8, "DejaVu Sans",
+         "Liberation Sans", 7.8, false},
+        {"E", {120, 120, 7932, 8172}, 732, 9960, 492, 492, 456, 1188, 216, "DejaVu Sans", 9.6, 10.8,
+         "Liberation Sans", "DejaVu Sans", 8, false},
     };
+    // clang-format on
     const auto r = [](int l, int o, int b, int h) { return QRect(pixel(l), pixel(o), pixel(b), pixel(h)); };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.sprache);

@@ -28,36 +28,18 @@ TEST_F(Druckverlustdiagramm, BeschriftungenUndLageJeSprache) {
         platform::Twips chart;
         int picture2;
     };
+    // clang-format off
     const Fall faelle[] = {
-        {"D",
-         {"&Diagramm", "Drucken", "in WORD einbinden", "&Ende"},
-         "Druckverlust",
-         10104,
-         7452,
-         {240, 360, 9612, 6852},
-         7080},
-        {"GB",
-         {"&Diagram", "Print", "export to Word", "&End"},
-         "Pressure loss",
-         10104,
-         7452,
-         {360, 360, 9612, 6852},
+        {"D", {"&Diagramm", "Drucken", "in WORD einbinden", "&Ende"}, "Druckverlust", 10104, 7452,
+         {240, 360, 9612, 6852}, 7080},
+        {"GB", {"&Diagram", "Print", "export to Word", "&End"}, "Pressure loss", 10104, 7452, {360, 360, 9612, 6852},
          6840},
-        {"F",
-         {"&Diagramme", "Imprimer", "Exporter to Word", "&Fin"},
-         "perte de charge",
-         9996,
-         7800,
-         {240, 360, 9492, 6972},
-         6840},
-        {"E",
-         {"&Diagrama", "Imprimir", "Incluiter WORD", "&Fin"},
-         "Pérdida de presión",
-         10068,
-         7452,
-         {240, 360, 9612, 6852},
-         6840},
+        {"F", {"&Diagramme", "Imprimer", "Exporter to Word", "&Fin"}, "perte de charge", 9996, 7800,
+         {240, 360, 9492, 6972}, 6840},
+        {"E", {"&Diagrama", "Imprimir", "Incluiter WORD", "&Fin"}, "Pérdida de presión", 10068, 7452,
+         {240, 360, 9612, 6852}, 6840},
     };
+    // clang-format on
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.sprache);
         neuerFall();

@@ -62,12 +62,15 @@ struct LeseFall {
 };
 
 TEST(LeseZahl, FuehrendeZahlMitPunktRestWirdIgnoriert) {
+    // clang-format off
     const LeseFall faelle[] = {
-        {"0.0", 0},     {"1000", 1000},   {"1.5.3", 1.5}, {"12abc", 12}, {"", 0},        {"abc", 0},     {"  7", 7},
-        {".5", 0.5},    {"5.", 5},        {"1,5", 1},     {"1e3", 1000}, {"1E-2", 0.01}, {"1e", 1},      {"2e+", 2},
-        {"-2", -2},     {"+3.25x", 3.25}, {".", 0},       {"-", 0},      {"12 34", 12},  {"68.5", 68.5}, {"1e+3", 1000},
-        {"1E+3", 1000}, {"2.5e+2x", 250}, {"-1e+1", -10}, {"5e-1", 0.5},
+        {"0.0", 0},       {"1000", 1000},   {"1.5.3", 1.5},  {"12abc", 12},  {"", 0},
+        {"abc", 0},       {"  7", 7},       {".5", 0.5},     {"5.", 5},      {"1,5", 1},
+        {"1e3", 1000},    {"1E-2", 0.01},   {"1e", 1},       {"2e+", 2},     {"-2", -2},
+        {"+3.25x", 3.25}, {".", 0},         {"-", 0},        {"12 34", 12},  {"68.5", 68.5},
+        {"1e+3", 1000},   {"1E+3", 1000},   {"2.5e+2x", 250}, {"-1e+1", -10}, {"5e-1", 0.5},
     };
+    // clang-format on
     for (const auto& fall : faelle) EXPECT_EQ(leseZahl(fall.text), fall.erwartet) << '"' << fall.text << '"';
 }
 
@@ -137,6 +140,7 @@ struct TextFall {
 };
 
 TEST(ZahlText, SiebenStellenOhneNachnullenMitRegionalemTrenner) {
+    // clang-format off
     const TextFall faelle[] = {
         {1.5f, ",", "1,5"},
         {1.5f, ".", "1.5"},
@@ -159,6 +163,7 @@ TEST(ZahlText, SiebenStellenOhneNachnullenMitRegionalemTrenner) {
         {1.0f / 3, ".", "0.3333333"},
         {123.4567f, ".", "123.4567"},
     };
+    // clang-format on
     for (const auto& fall : faelle) EXPECT_EQ(zahlText(fall.wert, fall.trenner), fall.erwartet) << fall.wert;
 }
 

@@ -223,6 +223,7 @@ struct Ausserhalb {
 };
 
 TEST(Groessenregel, NennweitenAusserhalbDerListe) {
+    // clang-format off
     const Ausserhalb faelle[] = {
         // Between the two ranges of Brisal 11 and TKD 51: no test holds.
         {"Brisal11", "620", "nichts"},
@@ -267,6 +268,7 @@ TEST(Groessenregel, NennweitenAusserhalbDerListe) {
         // The second range of TKD 55 excludes its lower bound only.
         {"TKD55", "2000,5", "BerechnenTKD55gross"},
     };
+    // clang-format on
     for (const Ausserhalb& f : faelle)
         EXPECT_EQ(text(auswerten(regelFuer(pruefnameAus(f.modell)), f.nennweite, ",")), f.erwartet)
             << f.modell << " DN " << f.nennweite;

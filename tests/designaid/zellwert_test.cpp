@@ -18,13 +18,14 @@ struct Lesefall {
 };
 
 TEST(Eingabezelle, WasEinGetippterTextIst) {
+    // clang-format off
     const Lesefall faelle[] = {
         {"", ",", Art::Leer, 0},
         {"bitte ausfüllen", ",", Art::Text, 0},
         {"please fill in", ".", Art::Text, 0},
         {"10", ",", Art::Zahl, 10},
-        {"3.6", ",", Art::Zahl, 3.6},  // "." always reads as the decimal point
-        {"3,6", ",", Art::Zahl, 3.6},  // and so does the regional separator
+        {"3.6", ",", Art::Zahl, 3.6},   // "." always reads as the decimal point
+        {"3,6", ",", Art::Zahl, 3.6},   // and so does the regional separator
         {"3,6", ".", Art::Text, 0},
         {" 76340.99 ", ",", Art::Zahl, 76340.99},
         {"-5", ",", Art::Zahl, -5},
@@ -39,6 +40,7 @@ TEST(Eingabezelle, WasEinGetippterTextIst) {
         {"   ", ",", Art::Text, 0},
         {"1e400", ",", Art::Text, 0},
     };
+    // clang-format on
     for (const Lesefall& f : faelle) {
         const Zellwert w = leseEingabezelle(f.text, f.trenner);
         EXPECT_EQ(w.art, f.art) << '"' << f.text << "\" with " << f.trenner;

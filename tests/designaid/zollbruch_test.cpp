@@ -11,10 +11,13 @@ struct Zollfall {
 };
 
 TEST(Zollbruch, GanzeZollBruchMitEinstelligemNennerUndZollzeichen) {
+    // clang-format off
     const Zollfall faelle[] = {
-        {0.125, "1/8”"},  {0.25, "1/4”"},  {0.375, "3/8”"}, {0.5, "1/2”"}, {0.75, "3/4”"}, {1, "1”"},
-        {1.25, "1 1/4”"}, {1.5, "1 1/2”"}, {2.5, "2 1/2”"}, {3, "3”"},     {120, "120”"},  {1.0 / 3, "1/3”"},
+        {0.125, "1/8”"}, {0.25, "1/4”"},    {0.375, "3/8”"},   {0.5, "1/2”"}, {0.75, "3/4”"},
+        {1, "1”"},       {1.25, "1 1/4”"}, {1.5, "1 1/2”"},   {2.5, "2 1/2”"}, {3, "3”"},
+        {120, "120”"},   {1.0 / 3, "1/3”"},
     };
+    // clang-format on
     for (const Zollfall& f : faelle) EXPECT_EQ(zollText(f.zoll), f.text) << f.zoll;
 }
 

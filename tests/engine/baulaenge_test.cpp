@@ -21,11 +21,12 @@ constexpr auto DIN = base::Flanschart::DIN;
 constexpr auto ANSI = base::Flanschart::ANSI;
 
 TEST(BaulaengeBestimmen, TabellenlaengeUndANSIZuschlag) {
+    // clang-format off
     const LaengenFall faelle[] = {
         {"Veltrum 220", "10", DIN, "68", 68},
         {"Veltrum 220", "25", DIN, "54", 54},
-        {"Veltrum 220", "25", ANSI, "54", 54},  // Baureihe 2: no surcharge
-        {"RSN 90", "80", ANSI, "350", 350},     // Baureihe 7: 50 at DN 80 and 150
+        {"Veltrum 220", "25", ANSI, "54", 54},   // Baureihe 2: no surcharge
+        {"RSN 90", "80", ANSI, "350", 350},      // Baureihe 7: 50 at DN 80 and 150
         {"RSN 90", "100", ANSI, "350", 350},
         {"RSN 90", "150", ANSI, "400", 400},
         {"RSN 90", "350", ANSI, "700", 700},
@@ -50,6 +51,7 @@ TEST(BaulaengeBestimmen, TabellenlaengeUndANSIZuschlag) {
         {"Veltrum 530", "2000", ANSI, "2200", 2200},
         {"TKD 73", "150", ANSI, "325", 325},
     };
+    // clang-format on
     for (const auto& fall : faelle) {
         Kette k;
         k.v.Geraetetyp = fall.modell;
@@ -109,10 +111,12 @@ TEST(BaulaengeBestimmen, OhneTabellenzeileKeineAlteLaenge) {
         const char* nennweite;
         base::Flanschart flansch;
     };
+    // clang-format off
     const Fall faelle[] = {
-        {"Brisal 11", "10", DIN}, {"Brisal 11", "10", ANSI}, {"RSN 90", "450", ANSI},
-        {"TKD 54", "2100", ANSI}, {"RSN 70", "1050", ANSI},  {"Veltrum 220", "20", DIN},
+        {"Brisal 11", "10", DIN},    {"Brisal 11", "10", ANSI}, {"RSN 90", "450", ANSI},
+        {"TKD 54", "2100", ANSI},    {"RSN 70", "1050", ANSI},  {"Veltrum 220", "20", DIN},
     };
+    // clang-format on
     const char* texte[][2] = {
         {"D", "Keine Baulänge für diese Nennweite: bitte eigene Baulänge eingeben!"},
         {"GB", "No installation length for this size: please enter own length!"},

@@ -29,16 +29,18 @@ struct Arbeitspunkt {
 };
 
 TEST_F(Druckverlust, Arbeitspunkte) {
+    // clang-format off
     const Arbeitspunkt punkte[] = {
-        {"10", 0.5f, 100, 68, 50, 10.88f},          // laminar, lambda 1.28
-        {"10", 1.0f, 1, 68, 1e4f, 1.08f},           // Blasius, lambda 0.03164
-        {"50", 2.0f, 1, 200, 1e5f, 1.42f},          // Blasius at its upper bound
-        {"100", 3.0f, 1, 200, 3e5f, 1.29f},         // Nikuradse
-        {"50", 2.01f, 1, 200, 100500, 1.42f},       // just above 10^5: Nikuradse
+        {"10", 0.5f, 100, 68, 50, 10.88f},        // laminar, lambda 1.28
+        {"10", 1.0f, 1, 68, 1e4f, 1.08f},         // Blasius, lambda 0.03164
+        {"50", 2.0f, 1, 200, 1e5f, 1.42f},        // Blasius at its upper bound
+        {"100", 3.0f, 1, 200, 3e5f, 1.29f},       // Nikuradse
+        {"50", 2.01f, 1, 200, 100500, 1.42f},     // just above 10^5: Nikuradse
         {"1000", 10.0f, 0.01f, 1000, 1e9f, 2.41f},  // Nikuradse far above 10^8, lambda 0.004827
-        {"10", 0, 1, 68, 0, 0},                     // no flow, no loss
-        {"10", 1, 1, 0, 10000, 0},                  // length 0
+        {"10", 0, 1, 68, 0, 0},                   // no flow, no loss
+        {"10", 1, 1, 0, 10000, 0},                // length 0
     };
+    // clang-format on
     for (const auto& p : punkte) {
         setze(p.nennweite, p.v, p.eta, p.laenge);
         k.lauf.Druckverlust();

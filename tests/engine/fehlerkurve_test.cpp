@@ -33,10 +33,13 @@ struct Punkt {
 
 TEST_F(Fehlerkurve, RechenbeispielBeiderModelle) {
     // Point 13: 1 x 0.40 stores as the threshold 0.4 itself and takes FehlerOben.
+    // clang-format off
     const Punkt punkte[] = {
-        {1, 10, 1, 0.5f, 0.5f}, {11, 5, 0.5f, 0.5f, 0.7f}, {13, 4, 0.4f, 0.5f, 0.8f},  {16, 2.5f, 0.25f, 0.8f, 1.1f},
-        {17, 2, 0.2f, 1, 1.3f}, {19, 1, 0.1f, 2, 2.3f},    {20, 0.5f, 0.05f, 4, 4.3f},
+        {1, 10, 1, 0.5f, 0.5f},       {11, 5, 0.5f, 0.5f, 0.7f},  {13, 4, 0.4f, 0.5f, 0.8f},
+        {16, 2.5f, 0.25f, 0.8f, 1.1f}, {17, 2, 0.2f, 1, 1.3f},     {19, 1, 0.1f, 2, 2.3f},
+        {20, 0.5f, 0.05f, 4, 4.3f},
     };
+    // clang-format on
     lade(0.5f, 0, 2, 0.4f);
     k.lauf.FehlerBerechnen();
     const base::Variable schwelle = k.v;

@@ -21,24 +21,19 @@ struct PromptFall {
 };
 
 TEST(Rechenlauf, EingabeaufforderungenInVierSprachen) {
+    // clang-format off
     const PromptFall faelle[] = {
-        {"D", "0.0", "1000", "1", "Endwert ?"},
-        {"GB", "", "1000", "1", "Max. Value ?"},
-        {"F", "abc", "1000", "1", "Valeur max. ?"},
-        {"E", "0", "1000", "1", "Valor?"},
-        {"D", "1", "0", "1", "Dichte ?"},
-        {"GB", "1", "", "1", "Density ?"},
-        {"F", "1", "x", "1", "Densité ?"},
-        {"E", "1", "0.0", "1", "Densidad ?"},
-        {"D", "1", "1000", "0", "Viskosität ?"},
-        {"GB", "1", "1000", "", "Viskosity ?"},
-        {"F", "1", "1000", "0", "Viskosité ?"},
-        {"E", "1", "1000", ".", "Viscosidad ?"},
+        {"D", "0.0", "1000", "1", "Endwert ?"},     {"GB", "", "1000", "1", "Max. Value ?"},
+        {"F", "abc", "1000", "1", "Valeur max. ?"}, {"E", "0", "1000", "1", "Valor?"},
+        {"D", "1", "0", "1", "Dichte ?"},           {"GB", "1", "", "1", "Density ?"},
+        {"F", "1", "x", "1", "Densité ?"},          {"E", "1", "0.0", "1", "Densidad ?"},
+        {"D", "1", "1000", "0", "Viskosität ?"},    {"GB", "1", "1000", "", "Viskosity ?"},
+        {"F", "1", "1000", "0", "Viskosité ?"},     {"E", "1", "1000", ".", "Viscosidad ?"},
         // Beyond the float range counts as not greater than 0.
-        {"D", "1e39", "1000", "1", "Endwert ?"},
-        {"D", "1", "1e39", "1", "Dichte ?"},
+        {"D", "1e39", "1000", "1", "Endwert ?"},    {"D", "1", "1e39", "1", "Dichte ?"},
         {"D", "1", "1000", "1e39", "Viskosität ?"},
     };
+    // clang-format on
     for (const auto& fall : faelle) {
         Kette k;
         k.v.Sprache = fall.sprache;
@@ -127,6 +122,7 @@ struct GeschwindigkeitsFall {
 };
 
 TEST(Rechenlauf, EinheitenUndNennweiten) {
+    // clang-format off
     const GeschwindigkeitsFall faelle[] = {
         {"m3", 1000, "10", "1000", "50", ",", 10, 50, 1.41471},
         {"kg", 1, "1000", "2000", "10", ",", 500, 10, 1.76839},
@@ -136,6 +132,7 @@ TEST(Rechenlauf, EinheitenUndNennweiten) {
         {"m3", 1000, "1", "1000", "2,5", ",", 1, 2.5, 56.58842},
         {"m3", 1000, "1", "1000", "2.5", ".", 1, 2.5, 56.58842},
     };
+    // clang-format on
     for (const auto& fall : faelle) {
         Kette k(fall.trenner);
         // No model: the run stops at the dispatch, so Durchfluss(1) keeps the
@@ -177,12 +174,14 @@ struct FehlerFall {
 
 // A calculation fault never crashes: one exclamation box in the language.
 TEST(Rechenlauf, BerechnungNichtMoeglich) {
+    // clang-format off
     const FehlerFall faelle[] = {
         {"D", "Berechnung mit diesen Werten nicht möglich!"},
         {"GB", "Calculation not possible with these values!"},
         {"F", "Calcul impossible avec ces valeurs!"},
         {"E", "¡Cálculo imposible con estos valores!"},
     };
+    // clang-format on
     for (const auto& fall : faelle) {
         Kette k;
         k.v.Sprache = fall.sprache;

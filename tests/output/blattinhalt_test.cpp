@@ -25,6 +25,7 @@ struct Sprachfall {
     int zeiteinheit;  // index in Zeiteinheiten: the hour
     const char* einheitText;
 };
+// clang-format off
 constexpr Sprachfall Stunde[] = {
     {"D", 2, "m3/Stunde"}, {"GB", 2, "m3/hour"}, {"F", 2, "m3/Heure"}, {"E", 2, "m3/Hora"}};
 
@@ -47,6 +48,7 @@ struct Rechnung : fakes::Kette {
         return blattinhalt(v, region.trenner);
     }
 };
+// clang-format on
 
 // Veltrum 220 at 1.77 m/s: error 0.4 % plus 1 mm/s over the point velocity.
 const std::vector<std::string> Fehler = {" F = ±0.457 %",  " F = ±0.463 %",  " F = ±0.471 % ", " F = ±0.481 % ",

@@ -23,6 +23,7 @@ struct AchsenFall {
 
 // Readable divisions that just cover the values, with 0 on the scale.
 TEST(Wertachse, FolgtDenWertenMitLesbarerTeilung) {
+    // clang-format off
     const AchsenFall faelle[] = {
         {"Fehlerkurve", {0.25, 0.3, 0.5, 1.2, 2.5}, 8, 0.5, 0, 5},
         {"alle gleich", std::vector<double>(20, 7.5), 8, 1, 0, 8},
@@ -38,6 +39,7 @@ TEST(Wertachse, FolgtDenWertenMitLesbarerTeilung) {
         {"keine Werte", {}, 8, 0.2, 0, 5},
         {"subnormal wie null", {4.9e-324, -1e-310}, 8, 0.2, 0, 5},
     };
+    // clang-format on
     for (const AchsenFall& fall : faelle) {
         const Wertachse achse = wertachse(fall.werte, fall.teile);
         EXPECT_DOUBLE_EQ(achse.teilung, fall.teilung) << fall.name;
@@ -49,10 +51,12 @@ TEST(Wertachse, FolgtDenWertenMitLesbarerTeilung) {
 // Whatever the values, the scale is usable: finite, bounded in divisions,
 // every finite value inside it; never a division by zero or an endless axis.
 TEST(Wertachse, BleibtBeiExtremenWertenBrauchbar) {
+    // clang-format off
     const std::vector<std::vector<double>> faelle = {
-        {DBL_MAX, -DBL_MAX}, {DBL_MAX},    {-DBL_MAX, 1},           {DBL_MIN}, {1e-300, 1e300}, {3.4028235e38, -1},
-        {1, 1 + 1e-12},      {-7, -7, -7}, {123456.789, 123456.79},
+        {DBL_MAX, -DBL_MAX}, {DBL_MAX}, {-DBL_MAX, 1}, {DBL_MIN}, {1e-300, 1e300},
+        {3.4028235e38, -1}, {1, 1 + 1e-12}, {-7, -7, -7}, {123456.789, 123456.79},
     };
+    // clang-format on
     for (int teile : {-5, 0, 1, 8, 1000000}) {
         for (const auto& werte : faelle) {
             const Wertachse achse = wertachse(werte, teile);
@@ -81,6 +85,7 @@ struct SchrittFall {
 TEST(Beschriftungsschritt, ZeigtSovielePassenOhneUeberlappung) {
     std::vector<double> breiteEinheit(21, 10.0);
     breiteEinheit.back() = 80;  // a long unit text at the end
+    // clang-format off
     const SchrittFall faelle[] = {
         {"alle passen", std::vector<double>(21, 10.0), 20, 1},
         {"jede zweite", std::vector<double>(21, 30.0), 20, 2},
@@ -91,6 +96,7 @@ TEST(Beschriftungsschritt, ZeigtSovielePassenOhneUeberlappung) {
         {"eine Beschriftung", {500}, 1, 1},
         {"keine Beschriftung", {}, 1, 1},
     };
+    // clang-format on
     for (const SchrittFall& fall : faelle)
         EXPECT_EQ(beschriftungsschritt(fall.breiten, fall.abstand, 4), fall.schritt) << fall.name;
 }

@@ -27,6 +27,7 @@ TEST(Seitenanpassung, DruckgroesseAufDerSeite) {
         float seitenbreite, seitenhoehe;
         double breite, hoehe;
     };
+    // clang-format off
     const Fall faelle[] = {
         // The tall case: the full height, the width from the aspect times k.
         {"Blatt", DruckBild1, {21600, 16000}, Sw, Sh, 14580 * 1.06, 10800},
@@ -40,6 +41,7 @@ TEST(Seitenanpassung, DruckgroesseAufDerSeite) {
         {"breites Bild", DruckBild2, {30000, 10000}, Sw, Sh, 15840, 5280},
         {"quadratisch hochkant", DruckBild2, {10000, 10000}, 10800, 15840, 10800, 10800},
     };
+    // clang-format on
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
         const auto groesse = Ausdruck(fall.regel, fall.bild, fall.seitenbreite, fall.seitenhoehe);

@@ -155,12 +155,12 @@ TEST_F(Auslegungshilfe, JedeEingabezelleRechnetBeiJederAenderungNeu) {
                    {"B14", "C14", "D14", "MB wählen"},
                    {"B24", "C24", "D24", "choose range"},
                    {"B29", "C29", "D29", "choose range"}};
+    // clang-format off
     const Eingabefall faelle[] = {
-        {"B9", "10", "40", "50"},
-        {"B14", "3.6", "40", "65"},
-        {"B24", "100", "2 1/2”", "3”"},
-        {"B29", "1000", "8”", "12”"},
+        {"B9", "10", "40", "50"},          {"B14", "3.6", "40", "65"},
+        {"B24", "100", "2 1/2”", "3”"}, {"B29", "1000", "8”", "12”"},
     };
+    // clang-format on
     for (const Eingabefall& f : faelle) {
         SCOPED_TRACE(f.eingabe);
         tippe(f.eingabe, QString::fromUtf8(f.text));
@@ -190,12 +190,14 @@ TEST_F(Auslegungshilfe, TippenErsetztDenInhaltDerGewaehltenZelle) {
     EXPECT_EQ(zelle("C9"), QString("40"));
 
     // Each cell chosen twice, each time holding an earlier text.
+    // clang-format off
     const Eingabefall faelle[] = {
         {"B14", "3.6", "40", "65"},
         {"B24", "100", "2 1/2”", "3”"},
         {"B29", "1000", "8”", "12”"},
         {"B9", "1", "15", "15"},
     };
+    // clang-format on
     for (int runde = 0; runde < 2; ++runde) {
         for (const Eingabefall& f : faelle) {
             SCOPED_TRACE(f.eingabe);
