@@ -1,5 +1,6 @@
 #include "conductivity/ausgabe.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <system_error>
@@ -23,6 +24,31 @@ std::int32_t position(double wert) {
     if (!(wert < INT32_MAX)) return INT32_MAX;
     return static_cast<std::int32_t>(std::lround(wert));
 }
+
+// The file's bytes as the reader pulls them, no more than it had when measured.
+class Dateiquelle : public Quelle {
+public:
+    Dateiquelle(const std::filesystem::path& pfad, std::uintmax_t groesse)
+        : datei(pfad, std::ios::binary), rest(groesse) {}
+
+    bool offen() const { return static_cast<bool>(datei); }
+    // A read failed, or the file ended before its measured size.
+    bool fehler() const { return kaputt; }
+
+    std::size_t lies(char* ziel, std::size_t platz) override {
+        if (rest == 0 || kaputt) return 0;
+        datei.read(ziel, static_cast<std::streamsize>(std::min<std::uintmax_t>(platz, rest)));
+        const auto gelesen = static_cast<std::size_t>(datei.gcount());
+        rest -= gelesen;
+        kaputt = !datei && rest > 0;
+        return gelesen;
+    }
+
+private:
+    std::ifstream datei;
+    std::uintmax_t rest;
+    bool kaputt = false;
+};
 
 }  // namespace
 
@@ -51,13 +77,10 @@ std::optional<std::u16string> leseDokument(const std::filesystem::path& dokument
     std::error_code fehler;
     const std::uintmax_t groesse = std::filesystem::file_size(dokument, fehler);
     if (fehler || groesse > MaxDateigroesse) return std::nullopt;
-    std::ifstream datei(dokument, std::ios::binary);
-    if (!datei) return std::nullopt;
-    std::string inhalt(static_cast<std::size_t>(groesse), '\0');
-    datei.read(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
-    if (static_cast<std::uintmax_t>(datei.gcount()) != groesse) return std::nullopt;
-    std::optional<std::u16string> text = rtfText(inhalt);
-    if (text && text->size() > MaxDokumentzeichen) return std::nullopt;
+    Dateiquelle quelle(dokument, groesse);
+    if (!quelle.offen()) return std::nullopt;
+    std::optional<std::u16string> text = rtfText(quelle, MaxDokumentzeichen);
+    if (quelle.fehler()) return std::nullopt;
     return text;
 }
 

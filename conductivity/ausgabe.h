@@ -36,6 +36,7 @@ inline constexpr std::uintmax_t MaxDateigroesse = 256u << 20;
 
 // The document's text as the box holds it; nothing when the file cannot be
 // read, is no RTF document, or holds more characters than a position counts.
+// The file is read piece by piece and only until its text is known to fail.
 std::optional<std::u16string> leseDokument(const std::filesystem::path& dokument);
 
 enum class Ausgang { Passage, KeinEintrag, Unlesbar };

@@ -4,6 +4,8 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <cstring>
+#include <limits>
 #include <vector>
 
 namespace fluvan::conductivity {
@@ -72,13 +74,34 @@ int hexwert(char c) {
     return -1;
 }
 
+// A document's bytes in memory, handed out as the reader asks for them.
+class Speicherquelle : public Quelle {
+public:
+    explicit Speicherquelle(std::string_view rtf) : rest(rtf) {}
+
+    std::size_t lies(char* ziel, std::size_t platz) override {
+        const std::size_t n = std::min(platz, rest.size());
+        std::copy_n(rest.data(), n, ziel);
+        rest.remove_prefix(n);
+        return n;
+    }
+
+private:
+    std::string_view rest;
+};
+
+// Longer than any control word we know: a longer word is kept only in part,
+// and no part of it matches one.
+constexpr std::size_t MaxWortlaenge = 32;
+
 class Leser {
 public:
-    explicit Leser(std::string_view rtf) : rtf(rtf) {}
+    Leser(Quelle& quelle, std::size_t maxZeichen) : quelle(quelle), maxZeichen(maxZeichen), puffer(Stueckgroesse) {}
 
     std::optional<std::u16string> lesen() {
-        while (pos < rtf.size()) {
-            const char c = rtf[pos++];
+        if (!da(5) || std::string_view(puffer.data() + pos, 5) != "{\\rtf") return std::nullopt;
+        while (!zuLang && da(1)) {
+            const char c = puffer[pos++];
             switch (c) {
                 case '{':
                     if (gruppen.size() >= static_cast<std::size_t>(MaxGruppentiefe)) return std::nullopt;
@@ -109,7 +132,31 @@ private:
         int uc = 1;  // characters of fallback after each \u
     };
 
+    // Whether `n` bytes lie ready from the current one on, pulling more when not.
+    bool da(std::size_t n) { return ende - pos >= n || nachladen(n); }
+
+    bool nachladen(std::size_t n) {
+        std::memmove(puffer.data(), puffer.data() + pos, ende - pos);
+        ende -= pos;
+        pos = 0;
+        while (ende < n && !amEnde) {
+            const std::size_t gelesen = quelle.lies(puffer.data() + ende, puffer.size() - ende);
+            amEnde = gelesen == 0;
+            ende += gelesen;
+        }
+        return ende >= n;
+    }
+
     bool ohneText() const { return !gruppen.empty() && gruppen.back().ohneText; }
+
+    // The text stops at its limit: one character more and the document is refused.
+    void anhaengen(char16_t z) {
+        if (text.size() >= maxZeichen) {
+            zuLang = true;
+            return;
+        }
+        text.push_back(z);
+    }
 
     // A character of the document; the fallback of a \u is not shown.
     void zeichen(char16_t z) {
@@ -118,7 +165,7 @@ private:
             return;
         }
         if (ohneText()) return;
-        text.push_back(z);
+        anhaengen(z);
         zelleOffen = false;
     }
 
@@ -130,22 +177,23 @@ private:
     }
 
     void steuerung() {
-        if (pos >= rtf.size()) return;
-        if (!istBuchstabe(rtf[pos])) return symbol(rtf[pos++]);
-        const std::size_t anfang = pos;
-        while (pos < rtf.size() && istBuchstabe(rtf[pos])) ++pos;
-        const std::string_view wort = rtf.substr(anfang, pos - anfang);
+        if (!da(1)) return;
+        if (!istBuchstabe(puffer[pos])) return symbol(puffer[pos++]);
+        // Copied, as pulling more bytes moves the buffer's content.
+        std::array<char, MaxWortlaenge> wort{};
+        std::size_t laenge = 0;
+        for (; da(1) && istBuchstabe(puffer[pos]); ++pos)
+            if (laenge < wort.size()) wort[laenge++] = puffer[pos];
         bool negativ = false;
-        if (pos + 1 < rtf.size() && rtf[pos] == '-' && istZiffer(rtf[pos + 1])) {
+        if (da(2) && puffer[pos] == '-' && istZiffer(puffer[pos + 1])) {
             negativ = true;
             ++pos;
         }
-        const bool hatParameter = pos < rtf.size() && istZiffer(rtf[pos]);
+        const bool hatParameter = da(1) && istZiffer(puffer[pos]);
         long long wert = 0;
-        while (pos < rtf.size() && istZiffer(rtf[pos]))
-            wert = std::min<long long>(wert * 10 + (rtf[pos++] - '0'), INT_MAX);
-        if (pos < rtf.size() && rtf[pos] == ' ') ++pos;
-        steuerwort(wort, hatParameter, static_cast<int>(negativ ? -wert : wert));
+        while (da(1) && istZiffer(puffer[pos])) wert = std::min<long long>(wert * 10 + (puffer[pos++] - '0'), INT_MAX);
+        if (da(1) && puffer[pos] == ' ') ++pos;
+        steuerwort({wort.data(), laenge}, hatParameter, static_cast<int>(negativ ? -wert : wert));
     }
 
     void symbol(char c) {
@@ -156,8 +204,8 @@ private:
             case '~': return zeichen(u'\u00A0');
             case '_': return zeichen(u'\u2011');
             case '\'': {
-                const int hoch = pos < rtf.size() ? hexwert(rtf[pos]) : -1;
-                const int tief = pos + 1 < rtf.size() ? hexwert(rtf[pos + 1]) : -1;
+                const int hoch = da(1) ? hexwert(puffer[pos]) : -1;
+                const int tief = da(2) ? hexwert(puffer[pos + 1]) : -1;
                 if (hoch < 0 || tief < 0) return;  // broken escape: nothing
                 pos += 2;
                 return zeichen(zeichenDerCodepage(codepage, static_cast<unsigned char>(hoch * 16 + tief)));
@@ -177,8 +225,12 @@ private:
     void steuerwort(std::string_view wort, bool hatParameter, int wert) {
         if (wort == "bin") {
             // Binary data: skipped as it stands, however it looks.
-            const std::size_t laenge = hatParameter && wert > 0 ? static_cast<std::size_t>(wert) : 0;
-            pos += std::min(laenge, rtf.size() - pos);
+            std::size_t laenge = hatParameter && wert > 0 ? static_cast<std::size_t>(wert) : 0;
+            while (laenge > 0 && da(1)) {
+                const std::size_t schritt = std::min(laenge, ende - pos);
+                pos += schritt;
+                laenge -= schritt;
+            }
             alsErsatzVerbraucht();
             return;
         }
@@ -194,7 +246,7 @@ private:
             if (zelleOffen)
                 text.back() = u'\n';
             else
-                text.push_back(u'\n');
+                anhaengen(u'\n');
             zelleOffen = false;
         } else if (wort == "u") {
             if (!hatParameter) return;
@@ -216,7 +268,8 @@ private:
     }
 
     // Surrogates that do not pair up are no characters.
-    std::u16string fertig() {
+    std::optional<std::u16string> fertig() {
+        if (zuLang) return std::nullopt;
         for (std::size_t i = 0; i < text.size(); ++i) {
             const char16_t z = text[i];
             const bool hoch = z >= 0xD800 && z <= 0xDBFF, tief = z >= 0xDC00 && z <= 0xDFFF;
@@ -228,8 +281,12 @@ private:
         return std::move(text);
     }
 
-    std::string_view rtf;
-    std::size_t pos = 0;
+    Quelle& quelle;
+    const std::size_t maxZeichen;
+    std::vector<char> puffer;
+    std::size_t pos = 0, ende = 0;  // the bytes not yet read lie in puffer[pos, ende)
+    bool amEnde = false;            // the source has no more
+    bool zuLang = false;            // the text grew past maxZeichen
     std::vector<Gruppe> gruppen;
     int codepage = 1252;
     int ersatzRest = 0;  // fallback characters still to skip
@@ -240,8 +297,12 @@ private:
 }  // namespace
 
 std::optional<std::u16string> rtfText(std::string_view rtf) {
-    if (!rtf.starts_with("{\\rtf")) return std::nullopt;
-    return Leser(rtf).lesen();
+    Speicherquelle quelle(rtf);
+    return rtfText(quelle, std::numeric_limits<std::size_t>::max());
+}
+
+std::optional<std::u16string> rtfText(Quelle& quelle, std::size_t maxZeichen) {
+    return Leser(quelle, maxZeichen).lesen();
 }
 
 }  // namespace fluvan::conductivity

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <fstream>
 #include <optional>
+#include <string>
 
 #include "conductivity/rtf.h"
 #include "conductivity/stofftabelle.h"
@@ -17,6 +20,17 @@ using test::testdokument;
 const std::filesystem::path VersandtesDokument = FLUVAN_LEITFAEHIGKEITSDOKUMENT;
 
 std::u16string u16(std::string_view ascii) { return {ascii.begin(), ascii.end()}; }
+
+// The bytes this process has read from files so far, as the system counts
+// them; nothing where it does not.
+std::optional<std::uint64_t> gelesen() {
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    std::uint64_t wert = 0;
+    while (io >> name >> wert)
+        if (name == "rchar:") return wert;
+    return std::nullopt;
+}
 
 struct Lookup {
     Ausgang ausgang;
@@ -188,6 +202,26 @@ TEST(Ausgabe, HoechstensSovieleZeichenWieEineZelleGenauZaehlt) {
     }
     Temporaerdatei d("zu_lang.rtf", test::langesDokument(MaxDokumentzeichen + 1));
     EXPECT_EQ(nachschlagen(v, "Acetaldehyde", d()).ausgang, Ausgang::Unlesbar);
+}
+
+// A document is refused as soon as that shows, not after the whole file: the
+// many megabytes of its tail are never read.
+TEST(Ausgabe, UnlesbarErkanntOhneDenRestZuLesen) {
+    if (!gelesen()) GTEST_SKIP() << "the system counts no bytes read";
+    constexpr std::uintmax_t Rest = 48u << 20;
+    struct Fall {
+        const char* was;
+        std::string anfang;
+    };
+    for (const Fall& f : {Fall{"no RTF at its start", "Aaa\n1\t20\t0.05\nAab\n"},
+                          Fall{"text past the limit", "{\\rtf1 " + std::string(MaxDokumentzeichen + 1, '0')}}) {
+        Temporaerdatei d("gross.rtf", f.anfang);
+        std::filesystem::resize_file(d(), f.anfang.size() + Rest);  // a tail of zero bytes, which hold no text
+        base::Variable v;
+        const std::uint64_t vorher = gelesen().value_or(0);
+        EXPECT_EQ(nachschlagen(v, "Acetaldehyde", d()).ausgang, Ausgang::Unlesbar) << f.was;
+        EXPECT_LT(gelesen().value_or(0) - vorher, f.anfang.size() + (1u << 20)) << f.was;
+    }
 }
 
 TEST(Ausgabe, GleicherStoffGleichePassage) {
