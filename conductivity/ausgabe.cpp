@@ -29,7 +29,7 @@ std::int32_t position(double wert) {
 class Dateiquelle : public Quelle {
 public:
     Dateiquelle(const std::filesystem::path& pfad, std::uintmax_t groesse)
-        : datei(pfad, std::ios::binary), rest(groesse) {}
+        : datei(pfad, std::ios::binary), ganz(groesse), rest(groesse) {}
 
     bool offen() const { return static_cast<bool>(datei); }
     // A read failed, or the file ended before its measured size.
@@ -43,10 +43,11 @@ public:
         kaputt = !datei && rest > 0;
         return gelesen;
     }
+    std::size_t groesse() const override { return static_cast<std::size_t>(ganz); }
 
 private:
     std::ifstream datei;
-    std::uintmax_t rest;
+    std::uintmax_t ganz, rest;
     bool kaputt = false;
 };
 

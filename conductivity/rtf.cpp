@@ -77,7 +77,7 @@ int hexwert(char c) {
 // A document's bytes in memory, handed out as the reader asks for them.
 class Speicherquelle : public Quelle {
 public:
-    explicit Speicherquelle(std::string_view rtf) : rest(rtf) {}
+    explicit Speicherquelle(std::string_view rtf) : rest(rtf), ganz(rtf.size()) {}
 
     std::size_t lies(char* ziel, std::size_t platz) override {
         const std::size_t n = std::min(platz, rest.size());
@@ -85,9 +85,11 @@ public:
         rest.remove_prefix(n);
         return n;
     }
+    std::size_t groesse() const override { return ganz; }
 
 private:
     std::string_view rest;
+    std::size_t ganz;
 };
 
 // Longer than any control word we know: a longer word is kept only in part,
@@ -96,7 +98,9 @@ constexpr std::size_t MaxWortlaenge = 32;
 
 class Leser {
 public:
-    Leser(Quelle& quelle, std::size_t maxZeichen) : quelle(quelle), maxZeichen(maxZeichen), puffer(Stueckgroesse) {}
+    Leser(Quelle& quelle, std::size_t maxZeichen) : quelle(quelle), maxZeichen(maxZeichen), puffer(Stueckgroesse) {
+        text.reserve(std::min(maxZeichen, quelle.groesse()));
+    }
 
     std::optional<std::u16string> lesen() {
         if (!da(5) || std::string_view(puffer.data() + pos, 5) != "{\\rtf") return std::nullopt;

@@ -23,6 +23,9 @@ public:
     // Copies up to `platz` further bytes of the document to `ziel`, at least
     // one while there are any; 0 at its end.
     virtual std::size_t lies(char* ziel, std::size_t platz) = 0;
+    // The document's bytes in all. Its text has no more characters than
+    // that, so the reader makes room for the text at once instead of growing it.
+    virtual std::size_t groesse() const = 0;
 };
 
 // The text of the document, one UTF-16 code unit per character as the box

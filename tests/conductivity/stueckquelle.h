@@ -11,7 +11,7 @@ namespace fluvan::test {
 
 class Stueckquelle : public conductivity::Quelle {
 public:
-    Stueckquelle(std::string_view daten, std::size_t stueck) : rest(daten), stueck(stueck) {}
+    Stueckquelle(std::string_view daten, std::size_t stueck) : rest(daten), ganz(daten.size()), stueck(stueck) {}
 
     std::size_t lies(char* ziel, std::size_t platz) override {
         const std::size_t n = std::min({platz, stueck, rest.size()});
@@ -20,12 +20,13 @@ public:
         gezogen += n;
         return n;
     }
+    std::size_t groesse() const override { return ganz; }
 
     std::size_t gezogen = 0;  // bytes handed to the reader so far
 
 private:
     std::string_view rest;
-    std::size_t stueck;
+    std::size_t ganz, stueck;
 };
 
 }  // namespace fluvan::test
