@@ -143,26 +143,36 @@ TEST(BaulaengeBestimmen, OhneTabellenzeileKeineAlteLaenge) {
     }
 }
 
+// The run goes on to the sheet: the curve and the pressure loss over the
+// length just found (DN 10, 1 m/s, water of viscosity 1: Re 10^4, Blasius).
 TEST(BaulaengeBestimmen, MitTabellenzeileGehtDerLaufWeiter) {
     Kette k;
     k.v.Endgeschwindigkeit = 1;
-    k.v.Viskositaet = 1;  // the parameter set goes on to the pressure loss
+    k.v.Dichte = 1000;
+    k.v.Viskositaet = 1;
     k.lauf.BaulaengeBestimmen();
     k.lauf.SatzAufrufen(Satzname::BerechnenVeltrum220);
     for (const auto& m : k.meldungen.gezeigt) EXPECT_EQ(m.prompt.find("Baulänge"), std::string::npos) << m.prompt;
+    EXPECT_EQ(k.anzeige.gezeigt, 1) << "the sheet shows the calculation";
+    EXPECT_EQ(k.v.Fehler(1), 0.5f) << "0.4 + 1 / v x 0.1";
+    EXPECT_EQ(k.v.Druckabfall(1), 1.08f) << "over the table length 68";
 }
 
 TEST(BaulaengeBestimmen, EigeneLaengeOhneTabellenzeile) {
     Kette k;
     k.v.Geraetetyp = "Brisal 11";
     k.formular.flansch = base::Flanschart::EigeneLaenge;
-    k.formular.laenge = "250";
+    k.formular.laenge = "240";
     k.v.Endgeschwindigkeit = 1;
-    k.v.Viskositaet = 1;  // the parameter set goes on to the pressure loss
+    k.v.Dichte = 1000;
+    k.v.Viskositaet = 1;
     k.lauf.BaulaengeBestimmen();
-    EXPECT_EQ(k.v.Baulaenge, 250);
+    EXPECT_EQ(k.v.Baulaenge, 240);
     k.lauf.SatzAufrufen(Satzname::BerechnenBris11klein);
     for (const auto& m : k.meldungen.gezeigt) EXPECT_EQ(m.prompt.find("Baulänge"), std::string::npos) << m.prompt;
+    EXPECT_EQ(k.anzeige.gezeigt, 1) << "the sheet shows the calculation";
+    EXPECT_EQ(k.v.Fehler(1), 0.5f) << "FehlerOben above the threshold";
+    EXPECT_EQ(k.v.Druckabfall(1), 3.8f) << "over the own length 240";
 }
 
 TEST(BaulaengeBestimmen, UnbekannterTypBehaeltDieBaureihe) {
