@@ -20,6 +20,11 @@ struct LaengenFall {
 constexpr auto DIN = base::Flanschart::DIN;
 constexpr auto ANSI = base::Flanschart::ANSI;
 
+// A row's name: model, size and flange.
+std::string fallname(const char* modell, const char* nennweite, base::Flanschart flansch) {
+    return std::string(modell) + " DN " + nennweite + (flansch == DIN ? " DIN" : flansch == ANSI ? " ANSI" : " own");
+}
+
 TEST(BaulaengeBestimmen, TabellenlaengeUndANSIZuschlag) {
     // clang-format off
     const LaengenFall faelle[] = {
@@ -53,23 +58,25 @@ TEST(BaulaengeBestimmen, TabellenlaengeUndANSIZuschlag) {
     };
     // clang-format on
     for (const auto& fall : faelle) {
+        SCOPED_TRACE(fallname(fall.modell, fall.nennweite, fall.flansch));
         Kette k;
         k.v.Geraetetyp = fall.modell;
         k.v.Nennweite = fall.nennweite;
         k.formular.flansch = fall.flansch;
         k.lauf.BaulaengeBestimmen();
-        EXPECT_EQ(k.formular.laenge, fall.box) << fall.modell << " DN " << fall.nennweite;
-        EXPECT_EQ(k.v.Baulaenge, fall.baulaenge) << fall.modell << " DN " << fall.nennweite;
+        EXPECT_EQ(k.formular.laenge, fall.box);
+        EXPECT_EQ(k.v.Baulaenge, fall.baulaenge);
     }
 }
 
 TEST(BaulaengeBestimmen, DN2KommaFuenfMitBeidenTrennern) {
     for (const char* trenner : {",", "."}) {
+        SCOPED_TRACE(trenner);
         Kette k(trenner);
         k.v.Geraetetyp = "TKD 61";
         k.v.Nennweite = std::string("2") + trenner + "5";
         k.lauf.BaulaengeBestimmen();
-        EXPECT_EQ(k.v.Baulaenge, 65) << trenner;
+        EXPECT_EQ(k.v.Baulaenge, 65);
     }
 }
 
@@ -81,13 +88,14 @@ struct EigeneFall {
 TEST(BaulaengeBestimmen, EigeneLaengeBleibtWieGetippt) {
     const EigeneFall faelle[] = {{"120", 120}, {"", 0}, {"12.5.7", 12.5f}, {"68.5", 68.5f}, {"abc", 0}};
     for (const auto& fall : faelle) {
+        SCOPED_TRACE(::testing::Message() << '"' << fall.getippt << '"');
         Kette k(",");
         k.v.Geraetetyp = "Veltrum 220";
         k.formular.flansch = base::Flanschart::EigeneLaenge;
         k.formular.laenge = fall.getippt;
         k.lauf.BaulaengeBestimmen();
         EXPECT_EQ(k.formular.laenge, fall.getippt) << "the table length is not written into the box";
-        EXPECT_EQ(k.v.Baulaenge, fall.baulaenge) << '"' << fall.getippt << '"';
+        EXPECT_EQ(k.v.Baulaenge, fall.baulaenge);
     }
 }
 
@@ -124,7 +132,9 @@ TEST(BaulaengeBestimmen, OhneTabellenzeileKeineAlteLaenge) {
         {"E", "¡No hay longitud para este diámetro: introduzca su longitud!"},
     };
     for (const auto& fall : faelle) {
+        SCOPED_TRACE(fallname(fall.modell, fall.nennweite, fall.flansch));
         for (const auto& text : texte) {
+            SCOPED_TRACE(text[0]);
             Kette k;
             k.v.Sprache = text[0];
             k.v.Baulaenge = 100;  // from an earlier run
@@ -133,7 +143,7 @@ TEST(BaulaengeBestimmen, OhneTabellenzeileKeineAlteLaenge) {
             k.v.Nennweite = fall.nennweite;
             k.formular.flansch = fall.flansch;
             k.lauf.BaulaengeBestimmen();
-            EXPECT_EQ(k.formular.laenge, "100") << fall.modell << " DN " << fall.nennweite;
+            EXPECT_EQ(k.formular.laenge, "100");
             EXPECT_EQ(k.v.Baulaenge, 100);
             k.lauf.SatzAufrufen(Satzname::BerechnenBris11klein);
             ASSERT_EQ(k.meldungen.gezeigt.size(), 1u);
