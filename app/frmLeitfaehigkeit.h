@@ -16,9 +16,9 @@ namespace fluvan::app {
 class frmLeitfaehigkeit : public QWidget {
     Q_OBJECT
 public:
-    // Creating the window is its load. It reads the build's document; a test
+    // Creating the window is its load. It reads the program's document; a test
     // may name another.
-    explicit frmLeitfaehigkeit(std::filesystem::path dokument = Leitfaehigkeitsdokument);
+    explicit frmLeitfaehigkeit(std::filesystem::path dokument = leitfaehigkeitsdokument());
 
     QListWidget* List1;
     QLabel* Label1;

@@ -1,9 +1,11 @@
 #pragma once
-// Where the conductivity window reads its document: one absolute path, fixed
-// when the program is built (the source tree's copy for a build, the installed
-// copy for the installed program). It looks nowhere else.
+// Where the conductivity window reads its document: one fixed place beside the
+// program, share/fluvan2/ next to the folder the program lies in, the same in
+// the build tree and under every install prefix. It looks nowhere else.
+#include <filesystem>
+
 namespace fluvan::app {
 
-extern const char* const Leitfaehigkeitsdokument;
+std::filesystem::path leitfaehigkeitsdokument();
 
 }  // namespace fluvan::app

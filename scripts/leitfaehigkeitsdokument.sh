@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j4 --target fluvan_leitfaehigkeitsdokument
-build/tools/fluvan_leitfaehigkeitsdokument > data/Leitfaehigkeit.rtf
+build/bin/fluvan_leitfaehigkeitsdokument > data/Leitfaehigkeit.rtf

@@ -6,7 +6,7 @@ scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)" --target fluvan2
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display found: run it as 'xvfb-run -a build/app/fluvan2' or from a desktop session."
+  echo "No display found: run it as 'xvfb-run -a build/bin/fluvan2' or from a desktop session."
   exit 1
 fi
-exec build/app/fluvan2
+exec build/bin/fluvan2

@@ -44,9 +44,10 @@ TEST(Runden, HalbZurGeradenAufDemGespeichertenWert) {
         {1e-40f, 3, 0.0f},            // subnormal
     };
     // clang-format on
-    for (const auto& fall : faelle)
-        EXPECT_EQ(runden(fall.wert, fall.dezimalen), fall.erwartet)
-            << fall.wert << " to " << fall.dezimalen << " decimals";
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(::testing::Message() << fall.wert << " to " << fall.dezimalen << " decimals");
+        EXPECT_EQ(runden(fall.wert, fall.dezimalen), fall.erwartet);
+    }
 }
 
 TEST(Runden, ErgebnisIstDerNaechsteFloatZurDezimalzahl) {
@@ -71,7 +72,10 @@ TEST(LeseZahl, FuehrendeZahlMitPunktRestWirdIgnoriert) {
         {"1e+3", 1000},   {"1E+3", 1000},   {"2.5e+2x", 250}, {"-1e+1", -10}, {"5e-1", 0.5},
     };
     // clang-format on
-    for (const auto& fall : faelle) EXPECT_EQ(leseZahl(fall.text), fall.erwartet) << '"' << fall.text << '"';
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(::testing::Message() << '"' << fall.text << '"');
+        EXPECT_EQ(leseZahl(fall.text), fall.erwartet);
+    }
 }
 
 TEST(LeseZahl, HaengtNichtVomProzessLocaleAb) {
@@ -125,12 +129,17 @@ TEST(LeseNennweite, MitDemRegionalenTrenner) {
     const NennweitenFall faelle[] = {
         {"2,5", ",", 2.5}, {"2.5", ".", 2.5}, {"10", ",", 10}, {"3000", ".", 3000}, {"4", ",", 4}, {" 65 ", ".", 65},
     };
-    for (const auto& fall : faelle) EXPECT_EQ(leseNennweite(fall.text, fall.trenner), fall.erwartet) << fall.text;
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(::testing::Message() << '"' << fall.text << "\" with " << fall.trenner);
+        EXPECT_EQ(leseNennweite(fall.text, fall.trenner), fall.erwartet);
+    }
 }
 
 TEST(LeseNennweite, KeineZahlIstEinFehler) {
-    for (const char* text : {"", "abc", "DN 10", "2,5,5", "10x", ","})
-        EXPECT_THROW(leseNennweite(text, ","), Rechenfehler) << '"' << text << '"';
+    for (const char* text : {"", "abc", "DN 10", "2,5,5", "10x", ","}) {
+        SCOPED_TRACE(::testing::Message() << '"' << text << '"');
+        EXPECT_THROW(leseNennweite(text, ","), Rechenfehler);
+    }
 }
 
 struct TextFall {
@@ -164,7 +173,10 @@ TEST(ZahlText, SiebenStellenOhneNachnullenMitRegionalemTrenner) {
         {123.4567f, ".", "123.4567"},
     };
     // clang-format on
-    for (const auto& fall : faelle) EXPECT_EQ(zahlText(fall.wert, fall.trenner), fall.erwartet) << fall.wert;
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(::testing::Message() << fall.wert << " with " << fall.trenner);
+        EXPECT_EQ(zahlText(fall.wert, fall.trenner), fall.erwartet);
+    }
 }
 
 }  // namespace

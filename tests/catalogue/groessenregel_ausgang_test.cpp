@@ -196,11 +196,12 @@ TEST_P(AusgangJeTrenner, AlleModelleAlleNennweiten) {
     std::size_t zeilen = 0;
     std::map<std::string_view, int> modelle;
     for (const auto& [modell, zeile] : Ausgaenge) {
+        SCOPED_TRACE(modell);
         ++modelle[modell];
         const Groessenregel& regel = regelFuer(pruefnameAus(modell));
         for (const auto& [dn, erwartet] : zeileLesen(zeile)) {
             const std::string nennweite = nennweiteText(dn, trenner);
-            EXPECT_EQ(text(auswerten(regel, nennweite, trenner)), text(erwartet)) << modell << " DN " << nennweite;
+            EXPECT_EQ(text(auswerten(regel, nennweite, trenner)), text(erwartet)) << "DN " << nennweite;
             ++zeilen;
         }
     }
@@ -208,11 +209,14 @@ TEST_P(AusgangJeTrenner, AlleModelleAlleNennweiten) {
     EXPECT_EQ(zeilen, 2679u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dezimaltrenner, AusgangJeTrenner, ::testing::Values(",", "."));
+INSTANTIATE_TEST_SUITE_P(Dezimaltrenner, AusgangJeTrenner, ::testing::Values(",", "."),
+                         [](const auto& info) { return std::string(info.param == "," ? "Komma" : "Punkt"); });
 
 TEST(Groessenregel, JederNameFindetSeineZeile) {
-    for (std::size_t i = 0; i < Pruefnamen.size(); ++i)
-        EXPECT_EQ(regelFuer(static_cast<Pruefname>(i)).name, static_cast<Pruefname>(i)) << Pruefnamen[i];
+    for (std::size_t i = 0; i < Pruefnamen.size(); ++i) {
+        SCOPED_TRACE(Pruefnamen[i]);
+        EXPECT_EQ(regelFuer(static_cast<Pruefname>(i)).name, static_cast<Pruefname>(i));
+    }
 }
 
 // Sizes off the list: the tests of the row decide, not a table of list sizes.
@@ -269,14 +273,17 @@ TEST(Groessenregel, NennweitenAusserhalbDerListe) {
         {"TKD55", "2000,5", "BerechnenTKD55gross"},
     };
     // clang-format on
-    for (const Ausserhalb& f : faelle)
-        EXPECT_EQ(text(auswerten(regelFuer(pruefnameAus(f.modell)), f.nennweite, ",")), f.erwartet)
-            << f.modell << " DN " << f.nennweite;
+    for (const Ausserhalb& f : faelle) {
+        SCOPED_TRACE(::testing::Message() << f.modell << " DN " << f.nennweite);
+        EXPECT_EQ(text(auswerten(regelFuer(pruefnameAus(f.modell)), f.nennweite, ",")), f.erwartet);
+    }
 }
 
 TEST(Groessenregel, KeineZahlIstEinRechenfehler) {
-    for (const std::string_view text : {"", "abc", "2.5", "10 mm"})
-        EXPECT_THROW(auswerten(regelFuer(Pruefname::Veltrum220), text, ","), base::Rechenfehler) << text;
+    for (const std::string_view text : {"", "abc", "2.5", "10 mm"}) {
+        SCOPED_TRACE(::testing::Message() << '"' << text << '"');
+        EXPECT_THROW(auswerten(regelFuer(Pruefname::Veltrum220), text, ","), base::Rechenfehler);
+    }
 }
 
 }  // namespace

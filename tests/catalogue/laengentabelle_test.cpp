@@ -20,9 +20,10 @@ TEST(Laengentabelle, ZeilenProBaureihe) {
     const int zeilen[] = {51, 8, 13, 47, 13, 36, 15};
     int summe = 0;
     for (int reihe = 1; reihe <= 7; ++reihe) {
+        SCOPED_TRACE(::testing::Message() << "Baureihe " << reihe);
         int n = 0;
         for (double dn : groessen) n += Laengentabelle(reihe, dn).has_value();
-        EXPECT_EQ(n, zeilen[reihe - 1]) << "Baureihe " << reihe;
+        EXPECT_EQ(n, zeilen[reihe - 1]);
         summe += n;
     }
     EXPECT_EQ(summe, 183);
@@ -102,12 +103,13 @@ TEST(Laengentabelle, JedeZeileWieImKatalog) {
     for (int baureihe = 1; baureihe <= 7; ++baureihe) {
         for (const Nennweite& n : Nennweitenliste) {
             const double dn = n.groesse;
+            SCOPED_TRACE(::testing::Message() << "Baureihe " << baureihe << " DN " << dn);
             const auto erwartet = zeilen.find({baureihe, dn});
             const std::optional<int> laenge = Laengentabelle(baureihe, dn);
             if (erwartet == zeilen.end()) {
-                EXPECT_EQ(laenge, std::nullopt) << "Baureihe " << baureihe << " DN " << dn;
+                EXPECT_EQ(laenge, std::nullopt);
             } else {
-                EXPECT_EQ(laenge, erwartet->second) << "Baureihe " << baureihe << " DN " << dn;
+                EXPECT_EQ(laenge, erwartet->second);
                 ++gefunden;
             }
         }

@@ -77,10 +77,11 @@ TEST(Volumeneinheiten, MassenTragenDieFaktorenVonLiterUndKubikmeter) {
     };
     for (const Fall& fall : {Fall{9, "kg", 1.0f}, Fall{10, "t", 1000.0f}, Fall{0, "l", 1.0f},
                              Fall{3, "USGallon", 3.7854345f}, Fall{5, "Inch3", 0.016387064f}}) {
+        SCOPED_TRACE(fall.text);
         base::Variable v;
         VolumeneinheitWaehlen(v, Volumeneinheiten[static_cast<std::size_t>(fall.index)].text, fall.index);
         EXPECT_EQ(v.VolumenEinheit, fall.text);
-        EXPECT_EQ(v.VolumenFaktor, fall.faktor) << fall.text;
+        EXPECT_EQ(v.VolumenFaktor, fall.faktor);
     }
 }
 

@@ -25,6 +25,7 @@ TEST(Modelle, TextFindetSeineZeile) {
 // Brisal 11's text writes the name without its blank.
 TEST(Modelle, GroessenpruefungGehoertZumModell) {
     for (const Modell& m : Modelle) {
+        SCOPED_TRACE(m.text);
         const std::string text(regelFuer(m.pruefung).Bereichsmeldung.D);
         const std::string name = m.text == "Brisal 11" ? "Brisal11" : std::string(m.text);
         EXPECT_EQ(text.substr(0, text.find(" nur DN ")), name) << text;

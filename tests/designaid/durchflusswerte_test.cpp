@@ -16,17 +16,22 @@ double fuenfStellen(double wert) {
 TEST(Durchflusswerte, SpalteBIstDieGerundeteDurchflussmengeBeiEinemMeterJeSekunde) {
     const double pi = 3.14159265358979323846;
     for (const Nennweite& n : nennweiten) {
+        SCOPED_TRACE(::testing::Message() << "DN " << n.DN);
         const double dn = n.DN / 1000;
-        EXPECT_DOUBLE_EQ(n.B, fuenfStellen(pi / 4 * dn * dn * 3600)) << "DN " << n.DN;
+        EXPECT_DOUBLE_EQ(n.B, fuenfStellen(pi / 4 * dn * dn * 3600));
     }
 }
 
 TEST(Durchflusswerte, DreiunddreissigGroessenAufsteigendMitZollAbDN250AlsDNDurch25) {
     ASSERT_EQ(durchflusswerte().size(), 33u);
-    for (std::size_t i = 1; i < nennweiten.size(); ++i) EXPECT_LT(nennweiten[i - 1].DN, nennweiten[i].DN);
+    for (std::size_t i = 1; i < nennweiten.size(); ++i) {
+        SCOPED_TRACE(::testing::Message() << "DN " << nennweiten[i].DN);
+        EXPECT_LT(nennweiten[i - 1].DN, nennweiten[i].DN);
+    }
     for (const Nennweite& n : nennweiten) {
+        SCOPED_TRACE(::testing::Message() << "DN " << n.DN);
         if (n.DN >= 250) {
-            EXPECT_EQ(n.Zoll, n.DN / 25) << "DN " << n.DN;
+            EXPECT_EQ(n.Zoll, n.DN / 25);
         }
     }
     EXPECT_EQ(durchflusswerte().front().B, 0.017671);

@@ -50,11 +50,12 @@ TEST(Tabelle1, FesteTexteMitIhrenLeerzeichen) {
         {"B32", "However each nominal diameter can cover a measuring range of 0,3-12 m/s."},
     };
     for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.zelle);
         const Blattzelle* zelle = blattzelle(fall.zelle);
-        ASSERT_NE(zelle, nullptr) << fall.zelle;
+        ASSERT_NE(zelle, nullptr);
         std::string text;
         for (const Textlauf& lauf : zelle->laeufe) text += lauf.text;
-        EXPECT_EQ(text, fall.text) << fall.zelle;
+        EXPECT_EQ(text, fall.text);
     }
 }
 

@@ -42,10 +42,11 @@ TEST(Eingabezelle, WasEinGetippterTextIst) {
     };
     // clang-format on
     for (const Lesefall& f : faelle) {
+        SCOPED_TRACE('"' + f.text + "\" with " + f.trenner);
         const Zellwert w = leseEingabezelle(f.text, f.trenner);
-        EXPECT_EQ(w.art, f.art) << '"' << f.text << "\" with " << f.trenner;
+        EXPECT_EQ(w.art, f.art);
         if (f.art == Art::Zahl) {
-            EXPECT_DOUBLE_EQ(w.zahl, f.zahl) << f.text;
+            EXPECT_DOUBLE_EQ(w.zahl, f.zahl);
         }
     }
 }

@@ -18,7 +18,10 @@ TEST(Zollbruch, GanzeZollBruchMitEinstelligemNennerUndZollzeichen) {
         {120, "120”"},   {1.0 / 3, "1/3”"},
     };
     // clang-format on
-    for (const Zollfall& f : faelle) EXPECT_EQ(zollText(f.zoll), f.text) << f.zoll;
+    for (const Zollfall& f : faelle) {
+        SCOPED_TRACE(::testing::Message() << f.zoll << " inch");
+        EXPECT_EQ(zollText(f.zoll), f.text);
+    }
 }
 
 // 0.1 has no one-digit denominator; the nearest one-digit fraction would be 1/9.

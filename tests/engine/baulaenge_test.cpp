@@ -20,6 +20,11 @@ struct LaengenFall {
 constexpr auto DIN = base::Flanschart::DIN;
 constexpr auto ANSI = base::Flanschart::ANSI;
 
+// A row's name: model, size and flange.
+std::string fallname(const char* modell, const char* nennweite, base::Flanschart flansch) {
+    return std::string(modell) + " DN " + nennweite + (flansch == DIN ? " DIN" : flansch == ANSI ? " ANSI" : " own");
+}
+
 TEST(BaulaengeBestimmen, TabellenlaengeUndANSIZuschlag) {
     // clang-format off
     const LaengenFall faelle[] = {
@@ -53,23 +58,25 @@ TEST(BaulaengeBestimmen, TabellenlaengeUndANSIZuschlag) {
     };
     // clang-format on
     for (const auto& fall : faelle) {
+        SCOPED_TRACE(fallname(fall.modell, fall.nennweite, fall.flansch));
         Kette k;
         k.v.Geraetetyp = fall.modell;
         k.v.Nennweite = fall.nennweite;
         k.formular.flansch = fall.flansch;
         k.lauf.BaulaengeBestimmen();
-        EXPECT_EQ(k.formular.laenge, fall.box) << fall.modell << " DN " << fall.nennweite;
-        EXPECT_EQ(k.v.Baulaenge, fall.baulaenge) << fall.modell << " DN " << fall.nennweite;
+        EXPECT_EQ(k.formular.laenge, fall.box);
+        EXPECT_EQ(k.v.Baulaenge, fall.baulaenge);
     }
 }
 
 TEST(BaulaengeBestimmen, DN2KommaFuenfMitBeidenTrennern) {
     for (const char* trenner : {",", "."}) {
+        SCOPED_TRACE(trenner);
         Kette k(trenner);
         k.v.Geraetetyp = "TKD 61";
         k.v.Nennweite = std::string("2") + trenner + "5";
         k.lauf.BaulaengeBestimmen();
-        EXPECT_EQ(k.v.Baulaenge, 65) << trenner;
+        EXPECT_EQ(k.v.Baulaenge, 65);
     }
 }
 
@@ -81,13 +88,14 @@ struct EigeneFall {
 TEST(BaulaengeBestimmen, EigeneLaengeBleibtWieGetippt) {
     const EigeneFall faelle[] = {{"120", 120}, {"", 0}, {"12.5.7", 12.5f}, {"68.5", 68.5f}, {"abc", 0}};
     for (const auto& fall : faelle) {
+        SCOPED_TRACE(::testing::Message() << '"' << fall.getippt << '"');
         Kette k(",");
         k.v.Geraetetyp = "Veltrum 220";
         k.formular.flansch = base::Flanschart::EigeneLaenge;
         k.formular.laenge = fall.getippt;
         k.lauf.BaulaengeBestimmen();
         EXPECT_EQ(k.formular.laenge, fall.getippt) << "the table length is not written into the box";
-        EXPECT_EQ(k.v.Baulaenge, fall.baulaenge) << '"' << fall.getippt << '"';
+        EXPECT_EQ(k.v.Baulaenge, fall.baulaenge);
     }
 }
 
@@ -124,7 +132,9 @@ TEST(BaulaengeBestimmen, OhneTabellenzeileKeineAlteLaenge) {
         {"E", "¡No hay longitud para este diámetro: introduzca su longitud!"},
     };
     for (const auto& fall : faelle) {
+        SCOPED_TRACE(fallname(fall.modell, fall.nennweite, fall.flansch));
         for (const auto& text : texte) {
+            SCOPED_TRACE(text[0]);
             Kette k;
             k.v.Sprache = text[0];
             k.v.Baulaenge = 100;  // from an earlier run
@@ -133,7 +143,7 @@ TEST(BaulaengeBestimmen, OhneTabellenzeileKeineAlteLaenge) {
             k.v.Nennweite = fall.nennweite;
             k.formular.flansch = fall.flansch;
             k.lauf.BaulaengeBestimmen();
-            EXPECT_EQ(k.formular.laenge, "100") << fall.modell << " DN " << fall.nennweite;
+            EXPECT_EQ(k.formular.laenge, "100");
             EXPECT_EQ(k.v.Baulaenge, 100);
             k.lauf.SatzAufrufen(Satzname::BerechnenBris11klein);
             ASSERT_EQ(k.meldungen.gezeigt.size(), 1u);
@@ -143,26 +153,36 @@ TEST(BaulaengeBestimmen, OhneTabellenzeileKeineAlteLaenge) {
     }
 }
 
+// The run goes on to the sheet: the curve and the pressure loss over the
+// length just found (DN 10, 1 m/s, water of viscosity 1: Re 10^4, Blasius).
 TEST(BaulaengeBestimmen, MitTabellenzeileGehtDerLaufWeiter) {
     Kette k;
     k.v.Endgeschwindigkeit = 1;
-    k.v.Viskositaet = 1;  // the parameter set goes on to the pressure loss
+    k.v.Dichte = 1000;
+    k.v.Viskositaet = 1;
     k.lauf.BaulaengeBestimmen();
     k.lauf.SatzAufrufen(Satzname::BerechnenVeltrum220);
     for (const auto& m : k.meldungen.gezeigt) EXPECT_EQ(m.prompt.find("Baulänge"), std::string::npos) << m.prompt;
+    EXPECT_EQ(k.anzeige.gezeigt, 1) << "the sheet shows the calculation";
+    EXPECT_EQ(k.v.Fehler(1), 0.5f) << "0.4 + 1 / v x 0.1";
+    EXPECT_EQ(k.v.Druckabfall(1), 1.08f) << "over the table length 68";
 }
 
 TEST(BaulaengeBestimmen, EigeneLaengeOhneTabellenzeile) {
     Kette k;
     k.v.Geraetetyp = "Brisal 11";
     k.formular.flansch = base::Flanschart::EigeneLaenge;
-    k.formular.laenge = "250";
+    k.formular.laenge = "240";
     k.v.Endgeschwindigkeit = 1;
-    k.v.Viskositaet = 1;  // the parameter set goes on to the pressure loss
+    k.v.Dichte = 1000;
+    k.v.Viskositaet = 1;
     k.lauf.BaulaengeBestimmen();
-    EXPECT_EQ(k.v.Baulaenge, 250);
+    EXPECT_EQ(k.v.Baulaenge, 240);
     k.lauf.SatzAufrufen(Satzname::BerechnenBris11klein);
     for (const auto& m : k.meldungen.gezeigt) EXPECT_EQ(m.prompt.find("Baulänge"), std::string::npos) << m.prompt;
+    EXPECT_EQ(k.anzeige.gezeigt, 1) << "the sheet shows the calculation";
+    EXPECT_EQ(k.v.Fehler(1), 0.5f) << "FehlerOben above the threshold";
+    EXPECT_EQ(k.v.Druckabfall(1), 3.8f) << "over the own length 240";
 }
 
 TEST(BaulaengeBestimmen, UnbekannterTypBehaeltDieBaureihe) {

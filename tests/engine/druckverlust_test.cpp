@@ -22,6 +22,7 @@ struct Druckverlust : ::testing::Test {
 };
 
 struct Arbeitspunkt {
+    const char* name;
     const char* nennweite;
     float v, eta, laenge;
     float reynolds;
@@ -31,21 +32,22 @@ struct Arbeitspunkt {
 TEST_F(Druckverlust, Arbeitspunkte) {
     // clang-format off
     const Arbeitspunkt punkte[] = {
-        {"10", 0.5f, 100, 68, 50, 10.88f},        // laminar, lambda 1.28
-        {"10", 1.0f, 1, 68, 1e4f, 1.08f},         // Blasius, lambda 0.03164
-        {"50", 2.0f, 1, 200, 1e5f, 1.42f},        // Blasius at its upper bound
-        {"100", 3.0f, 1, 200, 3e5f, 1.29f},       // Nikuradse
-        {"50", 2.01f, 1, 200, 100500, 1.42f},     // just above 10^5: Nikuradse
-        {"1000", 10.0f, 0.01f, 1000, 1e9f, 2.41f},  // Nikuradse far above 10^8, lambda 0.004827
-        {"10", 0, 1, 68, 0, 0},                   // no flow, no loss
-        {"10", 1, 1, 0, 10000, 0},                // length 0
+        {"laminar, lambda 1.28",                      "10", 0.5f, 100, 68, 50, 10.88f},
+        {"Blasius, lambda 0.03164",                   "10", 1.0f, 1, 68, 1e4f, 1.08f},
+        {"Blasius at its upper bound",                "50", 2.0f, 1, 200, 1e5f, 1.42f},
+        {"Nikuradse",                                 "100", 3.0f, 1, 200, 3e5f, 1.29f},
+        {"just above 10^5: Nikuradse",                "50", 2.01f, 1, 200, 100500, 1.42f},
+        {"Nikuradse far above 10^8, lambda 0.004827", "1000", 10.0f, 0.01f, 1000, 1e9f, 2.41f},
+        {"no flow, no loss",                          "10", 0, 1, 68, 0, 0},
+        {"length 0",                                  "10", 1, 1, 0, 10000, 0},
     };
     // clang-format on
     for (const auto& p : punkte) {
+        SCOPED_TRACE(p.name);
         setze(p.nennweite, p.v, p.eta, p.laenge);
         k.lauf.Druckverlust();
-        EXPECT_FLOAT_EQ(k.v.Reynoldszahl(1), p.reynolds) << p.nennweite << " " << p.v;
-        EXPECT_EQ(k.v.Druckabfall(1), p.druckabfall) << p.nennweite << " " << p.v;
+        EXPECT_FLOAT_EQ(k.v.Reynoldszahl(1), p.reynolds);
+        EXPECT_EQ(k.v.Druckabfall(1), p.druckabfall);
         EXPECT_EQ(k.v.Druckabfall(20), p.druckabfall);
     }
 }
@@ -81,6 +83,7 @@ TEST_F(Druckverlust, UeberHundertMillionenKeinGeerbterBeiwert) {
     float ergebnis[2];
     const float amAnfang[2] = {0, 0.01f};
     for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(::testing::Message() << "friction factor " << amAnfang[i] << " before");
         k.v.Rohrreibungszahl = amAnfang[i];
         setze("3000", 12.0f, 0.3f, 3000);
         k.lauf.Druckverlust();

@@ -46,10 +46,11 @@ TEST_F(Fehlerkurve, RechenbeispielBeiderModelle) {
     lade(0.3f, 0, 2, 0.4f);
     k.lauf.FehlerBerechnenVeltrum();
     for (const auto& p : punkte) {
-        EXPECT_EQ(schwelle.Durchfluss(p.k), p.durchfluss) << p.k;
-        EXPECT_EQ(schwelle.Geschwindigkeit(p.k), p.geschwindigkeit) << p.k;
-        EXPECT_EQ(schwelle.Fehler(p.k), p.schwelle) << p.k;
-        EXPECT_EQ(k.v.Fehler(p.k), p.summe) << p.k;
+        SCOPED_TRACE(::testing::Message() << "point " << p.k);
+        EXPECT_EQ(schwelle.Durchfluss(p.k), p.durchfluss);
+        EXPECT_EQ(schwelle.Geschwindigkeit(p.k), p.geschwindigkeit);
+        EXPECT_EQ(schwelle.Fehler(p.k), p.schwelle);
+        EXPECT_EQ(k.v.Fehler(p.k), p.summe);
     }
 }
 
@@ -115,8 +116,10 @@ TEST_F(Fehlerkurve, KurvenanteilAlsKonstante) {
     k.lauf.FehlerBerechnen();
     const double anteile[] = {1.00, 0.95, 0.90, 0.85, 0.80, 0.75, 0.70, 0.65, 0.60, 0.55,
                               0.50, 0.45, 0.40, 0.35, 0.30, 0.25, 0.20, 0.15, 0.10, 0.05};
-    for (int p = 1; p <= 20; ++p)
-        EXPECT_EQ(k.v.Durchfluss(p), base::runden(static_cast<float>(anteile[p - 1]), 2)) << p;
+    for (int p = 1; p <= 20; ++p) {
+        SCOPED_TRACE(::testing::Message() << "point " << p);
+        EXPECT_EQ(k.v.Durchfluss(p), base::runden(static_cast<float>(anteile[p - 1]), 2));
+    }
 }
 
 TEST_F(Fehlerkurve, FehlerHaeltTeilschreibungen) {

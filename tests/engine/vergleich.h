@@ -2,7 +2,10 @@
 // Runs a parameter set on a prepared state and checks the shape of the curve.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <charconv>
 #include <string>
+#include <string_view>
 
 #include "fakes/fakes.h"
 #include "referenz.h"
@@ -18,6 +21,23 @@ inline Satzname satzname(std::string_view text) {
         if (Satznamen[i] == text) return static_cast<Satzname>(i);
     ADD_FAILURE() << "no parameter set " << text;
     return Satzname::BerechnenVeltrum220;
+}
+
+// Parts of a table row's test name: letters and digits kept, the rest "_";
+// a set without its "Berechnen"; a float as its shortest decimal.
+inline std::string namensteil(std::string_view text) {
+    std::string teil(text);
+    for (char& c : teil)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return teil;
+}
+inline std::string namensteil(Satzname satz) {
+    return std::string(name(satz).substr(std::string_view("Berechnen").size()));
+}
+inline std::string namensteil(float wert) {
+    char text[32];
+    const auto ende = std::to_chars(text, text + sizeof text, wert).ptr;
+    return namensteil(std::string_view(text, static_cast<std::size_t>(ende - text)));
 }
 
 // A state as the calculation run leaves it before the size check: 10 m3/h,

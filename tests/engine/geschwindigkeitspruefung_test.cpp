@@ -44,6 +44,14 @@ TEST_P(Geschwindigkeitsgrenze, BeideGrenzenGehoerenZumBereich) {
     }
 }
 
+std::string grenzname(const ::testing::TestParamInfo<Grenzfall>& info) {
+    const Grenzfall& f = info.param;
+    const char* ausgang = f.ausgang == Ausgang::Rechnet  ? "Rechnet"
+                          : f.ausgang == Ausgang::ZuHoch ? "ZuHoch"
+                                                         : "ZuKlein";
+    return namensteil(f.satz) + "_" + namensteil(f.geschwindigkeit) + "_" + ausgang;
+}
+
 INSTANTIATE_TEST_SUITE_P(Grenzen, Geschwindigkeitsgrenze,
                          ::testing::Values(Grenzfall{BerechnenVeltrum220, 12.0f, Ausgang::Rechnet},
                                            Grenzfall{BerechnenVeltrum220, std::nextafter(12.0f, unendlich),
@@ -63,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(Grenzen, Geschwindigkeitsgrenze,
                                            Grenzfall{BerechnenVeltrum220, 0.4f, Ausgang::Rechnet},
                                            // Far outside: still one box each.
                                            Grenzfall{BerechnenTKD74gross, 1e30f, Ausgang::ZuHoch},
-                                           Grenzfall{BerechnenTKD74gross, 0.0f, Ausgang::ZuKlein}));
+                                           Grenzfall{BerechnenTKD74gross, 0.0f, Ausgang::ZuKlein}),
+                         grenzname);
 
 // The text: message, CR LF, "v =", the rounded velocity with the regional
 // separator, "m/sec", no blanks.
@@ -90,6 +99,12 @@ TEST_P(Warntext, ZeigtMeldungUndGerundeteGeschwindigkeit) {
     EXPECT_EQ(lauf.k.meldungen.gezeigt[0], (Meldung{f.text, base::MeldungsStil::Ausruf}));
 }
 
+std::string textname(const ::testing::TestParamInfo<Textfall>& info) {
+    const Textfall& f = info.param;
+    return f.sprache + "_" + namensteil(f.satz) + (f.trenner == "," ? "_Komma_" : "_Punkt_") +
+           namensteil(f.geschwindigkeit);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Texte, Warntext,
     ::testing::Values(
@@ -105,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
         Textfall{"E", ".", BerechnenVelt730, std::nextafter(0.3f, 0.0f), "Valor final muy pequeño!\r\nv =0.3m/sec"},
         Textfall{"F", ",", BerechnenRSN70HP, 0.4999f, "Valeur fin d'échelle trop faible!\r\nv =0,5m/sec"},
         Textfall{"GB", ",", BerechnenTKD35, 0.1234f, "Max. value too low!\r\nv =0,123m/sec"},
-        Textfall{"D", ".", BerechnenTKD35, 0.0001f, "Endwert zu klein!\r\nv =0m/sec"}));
+        Textfall{"D", ".", BerechnenTKD35, 0.0001f, "Endwert zu klein!\r\nv =0m/sec"}),
+    textname);
 
 // After a warning: the new record, nothing else touched, no sheet.
 TEST(Geschwindigkeitspruefung, NachWarnungStehtNurDerNeueDatensatz) {

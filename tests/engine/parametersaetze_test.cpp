@@ -63,13 +63,14 @@ std::vector<Satzerwartung> schwellensaetze() {
 TEST_P(Schwellensatz, SchwelleOhneSprung) {
     const Satzerwartung& e = GetParam();
     for (const float v : {e.Grenzgeschwindigkeit, std::nextafter(e.Grenzgeschwindigkeit, 0.0f)}) {
+        SCOPED_TRACE(::testing::Message() << v << " m/s");
         Satzlauf lauf(v);
         lauf.k.v.FehlerOben = e.FehlerOben;
         lauf.k.v.FehlerUnten = e.FehlerUnten;
         lauf.k.v.Nullpunkt = e.Nullpunkt;
         lauf.k.v.Grenzgeschwindigkeit = e.Grenzgeschwindigkeit;
         lauf.k.lauf.FehlerBerechnen();
-        EXPECT_NEAR(lauf.k.v.Fehler(1), e.FehlerOben, 0.0011) << v;
+        EXPECT_NEAR(lauf.k.v.Fehler(1), e.FehlerOben, 0.0011);
         if (v == e.Grenzgeschwindigkeit) {
             EXPECT_EQ(lauf.k.v.Fehler(1), gerundet(e.FehlerOben, 3));
         }
@@ -100,7 +101,12 @@ TEST_P(Kurvenpunkt, HatDenAusgerechnetenFehler) {
     Satzlauf lauf(p.endgeschwindigkeit);
     lauf.rechne(p.satz);
     EXPECT_EQ(lauf.k.anzeige.gezeigt, 1);
-    EXPECT_EQ(lauf.k.v.Fehler(p.punkt), p.fehler) << name(p.satz) << " point " << p.punkt;
+    EXPECT_EQ(lauf.k.v.Fehler(p.punkt), p.fehler);
+}
+
+std::string punktname(const ::testing::TestParamInfo<Punkt>& info) {
+    const Punkt& p = info.param;
+    return namensteil(p.satz) + "_" + namensteil(p.endgeschwindigkeit) + "_Punkt" + std::to_string(p.punkt);
 }
 
 using enum Satzname;
@@ -122,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(Werte, Kurvenpunkt,
                              // Brisal 11 klein exactly at its threshold 0.4 m/s, as full scale and as point 13.
                              Punkt{BerechnenBris11klein, 0.4f, 1, 0.5f}, Punkt{BerechnenBris11klein, 1.0f, 13, 0.5f},
                              Punkt{BerechnenBris11klein, 1.0f, 12, 0.5f}, Punkt{BerechnenBris11klein, 1.0f, 14, 0.571f},
-                             Punkt{BerechnenTKD21, 1.0f, 17, 1.0f}));
+                             Punkt{BerechnenTKD21, 1.0f, 17, 1.0f}),
+                         punktname);
 
 TEST(Parametersatz, VeltrumDreihundertvierzigLaesstGrenzgeschwindigkeitNull) {
     Satzlauf lauf(1.0f);

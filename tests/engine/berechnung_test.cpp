@@ -1,7 +1,6 @@
 // The whole chain from the calculate button: size check, parameter set, curve.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <charconv>
 #include <ostream>
 #include <string>
@@ -156,6 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
 // with the comma.
 TEST(BerechnungMitPunkt, DN2Komma5RechnetWieMitKomma) {
     const auto rechne = [](const char* trenner, const char* nennweite) {
+        SCOPED_TRACE(nennweite);
         Kette k(trenner);
         k.v.Geraetetyp = "TKD 61";
         k.v.Nennweite = nennweite;
@@ -178,6 +178,7 @@ TEST(BerechnungMitPunkt, DN2Komma5RechnetWieMitKomma) {
 
 // A run that ends with a box: exactly one box, no sheet, no curve written.
 struct Abbruch {
+    std::string name;
     std::string modell;
     std::string nennweite;
     std::string endwert;
@@ -209,19 +210,18 @@ TEST_P(BerechnungMitAbbruch, ZeigtEineBoxUndKeinErgebnis) {
     EXPECT_EQ(k.v.Druckabfall(20), -1);
 }
 
-std::string abbruchname(const ::testing::TestParamInfo<Abbruch>& info) {
-    static const std::array<std::string, 4> namen = {"Bereichsmeldung", "Kombimeldung", "ZuHoch", "ZuKlein"};
-    return namen.at(info.index);
-}
-
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Faelle, BerechnungMitAbbruch,
-    ::testing::Values(Abbruch{"TKD 34", "100", "10", base::MeldungsStil::Kritisch, "TKD 34 sólo DN 150 ... DN 250!"},
-                      Abbruch{"Veltrum 220", "65", "1", base::MeldungsStil::Kritisch,
-                              "Veltrum 220 sólo DN 10 ... DN 150!\r\nNo en DN 20, 32, 65 und DN 125!"},
-                      Abbruch{"Veltrum 220", "10", "4", base::MeldungsStil::Ausruf, "Valor final muy alto!\r\n"},
-                      Abbruch{"RSN 70", "3000", "1", base::MeldungsStil::Ausruf, "Valor final muy pequeño!\r\n"}),
-    abbruchname);
+    ::testing::Values(
+        Abbruch{"Bereichsmeldung", "TKD 34", "100", "10", base::MeldungsStil::Kritisch,
+                "TKD 34 sólo DN 150 ... DN 250!"},
+        Abbruch{"Kombimeldung", "Veltrum 220", "65", "1", base::MeldungsStil::Kritisch,
+                "Veltrum 220 sólo DN 10 ... DN 150!\r\nNo en DN 20, 32, 65 und DN 125!"},
+        Abbruch{"ZuHoch", "Veltrum 220", "10", "4", base::MeldungsStil::Ausruf, "Valor final muy alto!\r\n"},
+        Abbruch{"ZuKlein", "RSN 70", "3000", "1", base::MeldungsStil::Ausruf, "Valor final muy pequeño!\r\n"}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
 
 // The warning of a whole run shows the velocity the run worked out.
 TEST(BerechnungMitWarnung, ZeigtDieGerundeteEndgeschwindigkeit) {

@@ -368,13 +368,14 @@ const Textfall Textfaelle[] = {
 
 TEST(Groessenpruefung, ZeigtJedenTextInJederSprache) {
     for (const Textfall& fall : Textfaelle) {
+        SCOPED_TRACE(::testing::Message() << name(fall.pruefung) << " DN " << fall.nennweite);
         for (std::size_t s = 0; s < Sprachen.size(); ++s) {
+            SCOPED_TRACE(Sprachen[s]);
             Kette k;
             k.v.Sprache = Sprachen[s];
             k.v.Nennweite = fall.nennweite;
             k.lauf.Groessenpruefung(fall.pruefung);
-            EXPECT_EQ(boxen(k.meldungen), kritisch(fall.texte[s]))
-                << name(fall.pruefung) << " DN " << fall.nennweite << " " << Sprachen[s];
+            EXPECT_EQ(boxen(k.meldungen), kritisch(fall.texte[s]));
         }
     }
 }
@@ -390,10 +391,11 @@ TEST(Groessenpruefung, OhneSpracheDeutsch) {
 // DN 2.5 is written with the regional separator and reads back alike.
 TEST(Groessenpruefung, NennweiteMitDemTrennerDerRegion) {
     for (const std::string trenner : {",", "."}) {
+        SCOPED_TRACE(trenner);
         Kette k(trenner);
         k.v.Nennweite = "2" + trenner + "5";
         k.lauf.Groessenpruefung(Pruefname::Brisal11);
-        EXPECT_EQ(boxen(k.meldungen), kritisch("Brisal11 nur DN 10 ... DN 1000!")) << trenner;
+        EXPECT_EQ(boxen(k.meldungen), kritisch("Brisal11 nur DN 10 ... DN 1000!"));
     }
     Kette punkt(".");
     punkt.v.Nennweite = "2,5";
@@ -417,12 +419,13 @@ TEST(Groessenpruefung, AngenommenOderNichtsZeigtKeineMeldung) {
     for (const Fall f :
          {Fall{Pruefname::Brisal11, "600"}, Fall{Pruefname::Brisal11, "620"}, Fall{Pruefname::TKD21, "40"},
           Fall{Pruefname::TKD56, "45"}, Fall{Pruefname::Velt530, "2,5"}, Fall{Pruefname::Velt630, "1"}}) {
+        SCOPED_TRACE(::testing::Message() << name(f.pruefung) << " DN " << f.nennweite);
         Kette k;
         k.v.Nennweite = f.nennweite;
         k.v.Endgeschwindigkeit = 1;
         k.v.Viskositaet = 1;
         k.lauf.Groessenpruefung(f.pruefung);
-        EXPECT_TRUE(k.meldungen.gezeigt.empty()) << name(f.pruefung) << " DN " << f.nennweite;
+        EXPECT_TRUE(k.meldungen.gezeigt.empty());
     }
     Kette k;
     k.v.Nennweite = "40";
