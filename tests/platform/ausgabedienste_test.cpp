@@ -152,14 +152,17 @@ TEST(QtStarter, WartetNichtAufDieAnwendung) {
     EXPECT_TRUE(QtStarter(std::chrono::milliseconds(300)).oeffnen(dokument));
     EXPECT_LT(zeit.elapsed(), 10000);
 
-    // The application still runs; the test ends it.
+    // The application still runs; the test ends it. The starter then reaps
+    // it and lets go of its process object.
     QFile datei(pid);
     ASSERT_TRUE(QTest::qWaitFor([&] { return datei.size() > 0; }, 10000));
     EXPECT_EQ(gegeben(ordner.path()), dokument.toStdString());
     ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
     const int anwendung = datei.readAll().trimmed().toInt();
     ASSERT_GT(anwendung, 0);
-    EXPECT_EQ(::kill(anwendung, SIGTERM), 0);
+    ASSERT_EQ(::kill(anwendung, SIGTERM), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ::kill(anwendung, 0) != 0; }, 10000));
+    QTest::qWait(50);
 }
 
 }  // namespace
