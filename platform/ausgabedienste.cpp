@@ -1,12 +1,13 @@
 #include "platform/ausgabedienste.h"
 
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QUrl>
+#include <QProcess>
+#include <QStandardPaths>
+#include <memory>
 
 namespace fluvan::platform {
 
@@ -33,6 +34,27 @@ std::optional<QString> QtSpeicherdialog::ShowSave(QWidget* fenster, const QStrin
     return dialog.selectedFiles().value(0);
 }
 
-bool QtStarter::oeffnen(const QString& datei) { return QDesktopServices::openUrl(QUrl::fromLocalFile(datei)); }
+bool QtStarter::oeffnen(const QString& datei) {
+    // Not QDesktopServices: it reports success as soon as xdg-open runs,
+    // though that then ends with "no method available".
+    const QString oeffner = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (oeffner.isEmpty()) return false;
+    auto prozess = std::make_unique<QProcess>();
+    prozess->setProgram(oeffner);
+    prozess->setArguments({datei});
+    prozess->setStandardInputFile(QProcess::nullDevice());
+    prozess->setStandardOutputFile(QProcess::nullDevice());
+    prozess->setStandardErrorFile(QProcess::nullDevice());
+    prozess->start();
+    if (!prozess->waitForStarted()) return false;
+    if (prozess->waitForFinished(static_cast<int>(geduld.count())))
+        return prozess->exitStatus() == QProcess::NormalExit && prozess->exitCode() == 0;
+    if (prozess->state() != QProcess::Running) return false;
+    // The application runs under the opener: both are left alone, and the
+    // process object goes once they end (deleting it would kill them).
+    QProcess* laeuft = prozess.release();
+    QObject::connect(laeuft, &QProcess::finished, laeuft, &QObject::deleteLater);
+    return true;
+}
 
 }  // namespace fluvan::platform

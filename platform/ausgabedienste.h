@@ -4,6 +4,7 @@
 // program uses the Qt ones; tests replace them, so no dialog ever blocks.
 #include <QImage>
 #include <QString>
+#include <chrono>
 #include <optional>
 
 class QPrinter;
@@ -40,7 +41,7 @@ class Starter {
 public:
     virtual ~Starter() = default;
     // Opens the document with the desktop's application for it; false when
-    // none could be started.
+    // the desktop has none or it could not be started.
     virtual bool oeffnen(const QString& datei) = 0;
 };
 
@@ -61,9 +62,18 @@ public:
     std::optional<QString> ShowSave(QWidget* fenster, const QString& Filter, const QString& FileName) override;
 };
 
+// Opens through the desktop's opener xdg-open, whose exit status alone says
+// whether an application took the document.
 class QtStarter : public Starter {
 public:
+    // How long the opener may take to give up. Without a known desktop it
+    // runs the application in the foreground until that closes: still running
+    // after this time, it has found one.
+    explicit QtStarter(std::chrono::milliseconds geduld = std::chrono::seconds(5)) : geduld(geduld) {}
     bool oeffnen(const QString& datei) override;
+
+private:
+    std::chrono::milliseconds geduld;
 };
 
 }  // namespace fluvan::platform

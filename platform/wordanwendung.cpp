@@ -14,11 +14,17 @@
 namespace fluvan::platform {
 namespace {
 
-// A folder only this user can read, made on the first hand-over. It outlives
-// the program: the word processor may still be loading a document, or the
-// user may save it in place, when the program ends.
-QString privaterOrdner() {
+// The folder only this user can read that the program made on the first
+// hand-over; empty while there is none. It outlives the program: the word
+// processor may still be loading a document, or the user may save it in
+// place, when the program ends.
+QString& gemachterOrdner() {
     static QString pfad;
+    return pfad;
+}
+
+QString privaterOrdner() {
+    QString& pfad = gemachterOrdner();
     if (pfad.isEmpty() || !QDir(pfad).exists()) {
         QTemporaryDir ordner(QDir::tempPath() + QStringLiteral("/fluvan-XXXXXX"));
         if (!ordner.isValid()) return {};
@@ -26,6 +32,14 @@ QString privaterOrdner() {
         pfad = ordner.path();
     }
     return pfad;
+}
+
+// A document nobody took goes, and the folder with it when no document of
+// an earlier hand-over is left in there.
+void raeumeAuf(const QString& dokument) {
+    if (!dokument.isEmpty()) QFile::remove(dokument);
+    QString& pfad = gemachterOrdner();
+    if (!pfad.isEmpty() && QDir().rmdir(pfad)) pfad.clear();
 }
 
 }  // namespace
@@ -56,7 +70,7 @@ QString neuesDokument(const QImage& bild) {
 void WordAnwendungStarten(const QImage& bild) {
     const QString dokument = neuesDokument(bild);
     if (dokument.isEmpty() || !dienste().starter->oeffnen(dokument)) {
-        if (!dokument.isEmpty()) QFile::remove(dokument);
+        raeumeAuf(dokument);
         meldeFehlschlag();
         return;
     }

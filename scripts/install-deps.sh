@@ -1,16 +1,30 @@
 #!/usr/bin/env bash
-# Installs what Fluvan II needs to build, test and run on Debian 12.
+# Installs what Fluvan II needs on Debian 12.
+#   scripts/install-deps.sh            to build and test
+#   scripts/install-deps.sh --desktop  to build and run on a desktop as well
 set -euo pipefail
 if [ "$(id -u)" -ne 0 ]; then sudo=sudo; else sudo=; fi
 export DEBIAN_FRONTEND=noninteractive
+pakete=(
+  g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
+  fonts-liberation fonts-dejavu-core locales
+  xvfb xauth
+  clang libclang-rt-14-dev
+  poppler-utils xdg-utils
+)
+# The hand-over opens its RTF document with xdg-open, which finds the word
+# processor by the document's type (file tells it) and Writer's desktop entry.
+# The tests only convert a document: the smaller Writer without windows does.
+# The two Writers exclude each other; a full one already there serves both.
+installiert() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'; }
+if [ "${1:-}" = "--desktop" ]; then
+  pakete+=(file libreoffice-writer)
+elif ! installiert libreoffice-writer; then
+  pakete+=(libreoffice-writer-nogui)
+fi
 $sudo apt-get update
-$sudo apt-get install -y --no-install-recommends \
-  g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev \
-  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n \
-  fonts-liberation fonts-dejavu-core locales \
-  xvfb xauth \
-  clang libclang-rt-14-dev \
-  poppler-utils libreoffice-writer-nogui
+$sudo apt-get install -y --no-install-recommends "${pakete[@]}"
 # A comma locale for the tests that the core never reads the process locale.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   $sudo sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the dependencies, builds Fluvan II and starts it on the desktop.
+# Installs the dependencies with the word processor for the hand-over, builds
+# Fluvan II and starts it on the desktop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --desktop
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)" --target fluvan2
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then

@@ -27,11 +27,6 @@ protected:
         d = diagramm();
         ASSERT_NE(d, nullptr);
     }
-    void TearDown() override {
-        for (const QString& dokument : starter.geoeffnet) QFile::remove(dokument);
-        Ergebnisfenstertest::TearDown();
-    }
-
     // Every window stays open and nothing is reported.
     void allesOffen() {
         loescheGeschlosseneFenster();
@@ -47,6 +42,7 @@ protected:
     PdfDruckdialog druckdialog;
     FesterSpeicherdialog speicherdialog;
     AufzeichnenderStarter starter;
+    EigenerTempOrdner temp;
     app::Bild1* b = nullptr;
     app::Bild2* d = nullptr;
 };

@@ -3,6 +3,7 @@
 // clipboard, the dialogs and the launcher, for the print, save and hand-over
 // commands.
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMainWindow>
@@ -15,6 +16,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/variable.h"
@@ -213,6 +215,83 @@ inline QImage eingebettetesBild(const QString& datei) {
 
 inline bool gleichePixel(const QImage& a, const QImage& b) {
     return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+}
+
+// Variables of this process's environment, and so of the programs it starts,
+// for one test; the old values come back with the destructor.
+class Umgebung {
+public:
+    Umgebung() = default;
+    Umgebung(const Umgebung&) = delete;
+    Umgebung& operator=(const Umgebung&) = delete;
+    ~Umgebung() {
+        for (auto alter = frueher.rbegin(); alter != frueher.rend(); ++alter) {
+            if (alter->second)
+                qputenv(alter->first, *alter->second);
+            else
+                qunsetenv(alter->first);
+        }
+    }
+    void setze(const char* name, const QString& wert) {
+        merke(name);
+        qputenv(name, QFile::encodeName(wert));
+    }
+    void entferne(const char* name) {
+        merke(name);
+        qunsetenv(name);
+    }
+
+private:
+    void merke(const char* name) {
+        frueher.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+    }
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> frueher;
+};
+
+// The system's temporary folder for one test: whatever a hand-over leaves in
+// there goes with the test.
+class EigenerTempOrdner {
+public:
+    EigenerTempOrdner() { umgebung.setze("TMPDIR", ordner.path()); }
+    // What is left in the folder, names separated by blanks; but for Qt's
+    // own runtime folder, made there when XDG_RUNTIME_DIR is not set.
+    std::string inhalt() const {
+        QStringList namen =
+            QDir(ordner.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        namen.removeIf([](const QString& name) { return name.startsWith(QStringLiteral("runtime-")); });
+        return namen.join(QLatin1Char(' ')).toStdString();
+    }
+
+private:
+    QTemporaryDir ordner;  // made under the former one
+    Umgebung umgebung;
+};
+
+// A stand-in for the desktop's opener: a shell script named xdg-open in the
+// given folder, put first on the search path. The script gets the document
+// as its first argument.
+inline bool falscherOeffner(Umgebung& umgebung, const QString& ordner, const QByteArray& skript) {
+    QFile datei(ordner + QStringLiteral("/xdg-open"));
+    if (!datei.open(QIODevice::WriteOnly) || datei.write("#!/bin/sh\n" + skript) < 0) return false;
+    datei.close();
+    if (!datei.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) return false;
+    umgebung.setze("PATH", ordner + QLatin1Char(':') + qEnvironmentVariable("PATH"));
+    return true;
+}
+
+// The real xdg-open as on a desktop where no application is registered for
+// any document, the same on every machine: no desktop environment, no
+// display and no browser to fall back on, and every folder where it looks for
+// registrations the given empty one.
+inline void ohneAnwendungen(Umgebung& umgebung, const QString& leer) {
+    for (const char* name : {"HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+        umgebung.setze(name, leer);
+    umgebung.setze("MAILCAPS", leer + QStringLiteral("/mailcap"));
+    umgebung.setze("BROWSER", leer + QStringLiteral("/browser"));
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP",
+                             "DESKTOP_SESSION", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID",
+                             "MATE_DESKTOP_SESSION_ID", "LXQT_SESSION_CONFIG", "DBUS_SESSION_BUS_ADDRESS"})
+        umgebung.entferne(name);
 }
 
 }  // namespace fluvan::test

@@ -1,13 +1,18 @@
 #include "platform/ausgabedienste.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+
+#include "tests/platform/ausgabe.h"
 
 namespace fluvan::platform {
 namespace {
@@ -88,6 +93,76 @@ TEST(QtDruckdialog, AbbruchMeldetFalsch) {
         if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) dialog->reject();
     });
     EXPECT_FALSE(QtDruckdialog().ShowPrinter(drucker, nullptr));
+}
+
+// Each stand-in for xdg-open notes the document it was given in the file
+// "gegeben" beside it.
+QByteArray merktDasDokument(const QString& ordner) {
+    return "printf '%s' \"$1\" > '" + QFile::encodeName(ordner) + "/gegeben'\n";
+}
+
+std::string gegeben(const QString& ordner) {
+    QFile datei(ordner + QStringLiteral("/gegeben"));
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll().toStdString() : "<nothing>";
+}
+
+TEST(QtStarter, NurWennDerOeffnerGelingtIstDasDokumentOffen) {
+    struct Fall {
+        const char* name;
+        const char* skript;  // nullptr: no xdg-open at all
+        bool geoeffnet;
+    };
+    const Fall faelle[] = {
+        // What xdg-open says and does when the desktop has no application for
+        // the document.
+        {"keine Anwendung", "echo \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n", false},
+        {"Anwendung gestartet", "exit 0\n", true},
+        {"Anwendung scheitert", "exit 4\n", false},
+        {"Oeffner stirbt", "kill -KILL $$\n", false},
+        {"kein Oeffner installiert", nullptr, false},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        QTemporaryDir ordner;
+        test::Umgebung umgebung;
+        const QString dokument = ordner.filePath(QStringLiteral("Ein Dokument.rtf"));
+        if (fall.skript) {
+            ASSERT_TRUE(test::falscherOeffner(umgebung, ordner.path(), merktDasDokument(ordner.path()) + fall.skript));
+        } else {
+            umgebung.setze("PATH", ordner.path());
+        }
+        EXPECT_EQ(QtStarter(std::chrono::seconds(30)).oeffnen(dokument), fall.geoeffnet);
+        if (fall.skript) {
+            EXPECT_EQ(gegeben(ordner.path()), dokument.toStdString());
+        }
+    }
+}
+
+// Without a known desktop xdg-open runs the application in the foreground and
+// ends only when that closes: the starter does not wait for it.
+TEST(QtStarter, WartetNichtAufDieAnwendung) {
+    QTemporaryDir ordner;
+    test::Umgebung umgebung;
+    const QString pid = ordner.filePath(QStringLiteral("pid"));
+    const QByteArray skript = "echo $$ > '" + QFile::encodeName(pid) + "'\nexec sleep 60\n";
+    ASSERT_TRUE(test::falscherOeffner(umgebung, ordner.path(), merktDasDokument(ordner.path()) + skript));
+    const QString dokument = ordner.filePath(QStringLiteral("Dokument.rtf"));
+    QElapsedTimer zeit;
+    zeit.start();
+    EXPECT_TRUE(QtStarter(std::chrono::milliseconds(300)).oeffnen(dokument));
+    EXPECT_LT(zeit.elapsed(), 10000);
+
+    // The application still runs; the test ends it. The starter then reaps
+    // it and lets go of its process object.
+    QFile datei(pid);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return datei.size() > 0; }, 10000));
+    EXPECT_EQ(gegeben(ordner.path()), dokument.toStdString());
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const int anwendung = datei.readAll().trimmed().toInt();
+    ASSERT_GT(anwendung, 0);
+    ASSERT_EQ(::kill(anwendung, SIGTERM), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ::kill(anwendung, 0) != 0; }, 10000));
+    QTest::qWait(50);
 }
 
 }  // namespace

@@ -16,16 +16,13 @@ protected:
         Ausgabetest::SetUp();
         fenster.show();
     }
-    void TearDown() override {
-        for (const QString& dokument : starter.geoeffnet) QFile::remove(dokument);
-        Ausgabetest::TearDown();
-    }
     // mnuWord_Click: the capture, then the hand-over of the holder's picture.
     void mnuWord_Click() {
         if (platform::Fensteraufnahme(fenster, *fenster.Picture1))
             platform::WordAnwendungStarten(platform::bildVon(*fenster.Picture1));
     }
     Testfenster fenster{640, 480};
+    EigenerTempOrdner temp;
 };
 
 TEST_F(WordAnwendungTest, JedesMalEinNeuesDokumentMitDerAufnahme) {
@@ -59,9 +56,42 @@ TEST_F(WordAnwendungTest, OhneTextverarbeitungBleibtDasBildAufDerZwischenablage)
     EXPECT_EQ(meldungen.gezeigt, fehlschlag());
     EXPECT_TRUE(gleichePixel(zwischenablage.inhalt, platform::bildVon(*fenster.Picture1)));
     EXPECT_EQ(zwischenablage.schritte, (std::vector<std::string>{"Bild"}));
-    // The document nobody opened is gone again.
+    // The document nobody opened is gone again, and its folder with it.
     ASSERT_EQ(starter.geoeffnet.size(), 1u);
     EXPECT_FALSE(QFileInfo::exists(starter.geoeffnet[0]));
+    EXPECT_EQ(temp.inhalt(), "");
+}
+
+// The document of an earlier hand-over stays for the word processor, in the
+// same folder.
+TEST_F(WordAnwendungTest, FehlschlagLaesstFruehereDokumenteStehen) {
+    mnuWord_Click();
+    starter.gelingt = [](const QString&) { return false; };
+    mnuWord_Click();
+
+    ASSERT_EQ(starter.geoeffnet.size(), 2u);
+    EXPECT_TRUE(QFileInfo::exists(starter.geoeffnet[0]));
+    EXPECT_FALSE(QFileInfo::exists(starter.geoeffnet[1]));
+    EXPECT_EQ(meldungen.gezeigt, fehlschlag());
+}
+
+// The desktop's real opener, with no application registered for the
+// document: the hand-over fails, as on a machine without a word processor.
+TEST_F(WordAnwendungTest, XdgOpenOhneAnwendungFuerRtf) {
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
+        GTEST_SKIP() << "xdg-open (xdg-utils) not installed";
+    Umgebung umgebung;
+    ASSERT_TRUE(QDir().mkpath(pfad(QStringLiteral("leer"))));
+    ohneAnwendungen(umgebung, pfad(QStringLiteral("leer")));
+    platform::QtStarter xdgOpen(std::chrono::seconds(60));
+    platform::dienste().starter = &xdgOpen;
+
+    mnuWord_Click();
+
+    EXPECT_EQ(meldungen.gezeigt, fehlschlag());
+    EXPECT_TRUE(gleichePixel(zwischenablage.inhalt, platform::bildVon(*fenster.Picture1)));
+    EXPECT_EQ(zwischenablage.schritte, (std::vector<std::string>{"Bild"}));
+    EXPECT_EQ(temp.inhalt(), "");
 }
 
 // The word processor itself opens a handed-over document: converted to PDF,
