@@ -1,6 +1,5 @@
 #include "platform/fensterdruck.h"
 
-#include <QLabel>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -29,7 +28,7 @@ QPrinter& Printer() {
     return drucker;
 }
 
-void Drucken(QWidget& fenster, QLabel& halter, const output::Druckregel& regel) {
+void Drucken(QWidget& fenster, Bildhalter& halter, const output::Druckregel& regel) {
     Zwischenablage& zwischenablage = *dienste().zwischenablage;
     if (regel.zwischenablageLeeren) zwischenablage.Clear();
     if (!Fensteraufnahme(fenster, halter)) return;

@@ -4,11 +4,12 @@
 
 #include "output/seitenanpassung.h"
 
-class QLabel;
 class QPrinter;
 class QWidget;
 
 namespace fluvan::platform {
+
+class Bildhalter;
 
 // The program's current printer: the one chosen last in a printer dialog.
 QPrinter& Printer();
@@ -16,7 +17,7 @@ QPrinter& Printer();
 // The print command of a window: capture into the holder, printer dialog,
 // the holder's picture on one page. A cancel ends silently; a failure shows
 // the exclamation box.
-void Drucken(QWidget& fenster, QLabel& halter, const output::Druckregel& regel);
+void Drucken(QWidget& fenster, Bildhalter& halter, const output::Druckregel& regel);
 
 // Prints the picture on one page at the printable area's top-left, fitted by
 // the window's rule, and notes the printer in Druckerdaten. False when nothing

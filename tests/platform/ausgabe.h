@@ -4,7 +4,6 @@
 // commands.
 #include <gtest/gtest.h>
 #include <QFile>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPrinter>
@@ -19,6 +18,7 @@
 
 #include "base/variable.h"
 #include "fakes/fakes.h"
+#include "platform/bildhalter.h"
 #include "platform/dienste.h"
 
 namespace fluvan::test {
@@ -41,12 +41,12 @@ public:
         block(inhalt, QColor(30, 80, 160), QRect(0, 0, breite, hoehe));
         roterBlock = block(inhalt, QColor(200, 40, 40), QRect(20, 20, 120, 80));
         block(inhalt, QColor(40, 160, 60), QRect(breite - 140, hoehe - 140, 120, 80));
-        Picture1 = new QLabel(inhalt);
+        Picture1 = new platform::Bildhalter(inhalt);
         Picture1->setObjectName(QStringLiteral("Picture1"));
         Picture1->setGeometry(breite / 2, 30, 25, 25);
         setFixedSize(breite, hoehe);
     }
-    QLabel* Picture1;
+    platform::Bildhalter* Picture1;
 
     // The window changes between two captures.
     void faerbeBlock(QColor farbe) {

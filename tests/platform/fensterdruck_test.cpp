@@ -142,7 +142,7 @@ TEST_F(FensterdruckTest, OhneAufnahmeKeinDialogUndDieMeldung) {
     // A window without width or height gives no picture.
     QWidget fenster;
     fenster.resize(0, 0);
-    QLabel halter;
+    platform::Bildhalter halter;
     druckdialog.dateien = {pfad(QStringLiteral("nie.pdf"))};
     platform::Drucken(fenster, halter, output::DruckBild1);
     EXPECT_EQ(druckdialog.gezeigt, 0);
