@@ -84,24 +84,34 @@ public:
     std::vector<std::string> schritte;
 };
 
+// What a printer dialog found on the printer it was shown for.
+struct Druckervorschlag {
+    QString datei;
+    QPageLayout seite;
+};
+
 // Confirms with "Print to file" into the next of the given PDF files, after
 // the user's own choices; or cancels.
 class PdfDruckdialog : public platform::Druckdialog {
 public:
     bool ShowPrinter(QPrinter& drucker, QWidget*) override {
         ++gezeigt;
+        vorgefunden.push_back({drucker.outputFileName(), drucker.pageLayout()});
         if (abbrechen) return false;
         drucker.setOutputFormat(QPrinter::PdfFormat);
         drucker.setOutputFileName(dateien.at(static_cast<std::size_t>(gezeigt - 1)));
         drucker.setPageSize(QPageSize(QPageSize::A4));
         drucker.setPageOrientation(gewaehlt);
         drucker.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        drucker.setColorMode(farbe);
         return true;
     }
     std::vector<QString> dateien;
     QPageLayout::Orientation gewaehlt = QPageLayout::Portrait;
+    QPrinter::ColorMode farbe = QPrinter::Color;
     bool abbrechen = false;
     int gezeigt = 0;
+    std::vector<Druckervorschlag> vorgefunden;
 };
 
 struct Speicherfrage {
