@@ -147,9 +147,7 @@ void Bild1::baueSteuerelemente(QWidget* innen) {
     cmdNeueBerechnung = knopf("cmdNeueBerechnung", texte::cmdNeueBerechnung, bild1::cmdNeueBerechnung);
     cmdEnde = knopf("cmdEnde", texte::cmdEnde, bild1::cmdEnde);
 
-    Picture1 = neu<QLabel>(innen, "Picture1");
-    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Picture1->setFocusPolicy(Qt::TabFocus);
+    Picture1 = neu<Bildhalter>(innen, "Picture1");
     platziere(Picture1, lage.picture1Links, Picture1Oben, Picture1Seite, Picture1Seite);
 }
 

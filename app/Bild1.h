@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "platform/bildhalter.h"
 #include "platform/bmpspeicherung.h"
 #include "platform/mschart.h"
 #include "platform/rechteck.h"
@@ -45,7 +46,7 @@ public:
     platform::MSChart* MSChart1;
     platform::Umbruchknopf* cmdNeueBerechnung;
     platform::Umbruchknopf* cmdEnde;
-    QLabel* Picture1;  // holds the captured picture
+    platform::Bildhalter* Picture1;  // holds the captured picture
     // The save dialog: the name confirmed last, kept while the sheet is open.
     platform::BmpSpeicherung CommonDialog1;
 

@@ -34,9 +34,7 @@ Bild2::Bild2() {
     MSChart2->setObjectName(QStringLiteral("MSChart2"));
     platziere(MSChart2, lage.MSChart2);
 
-    Picture2 = neu<QLabel>(innen, "Picture2");
-    Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Picture2->setFocusPolicy(Qt::TabFocus);
+    Picture2 = neu<Bildhalter>(innen, "Picture2");
     platziere(Picture2, lage.picture2Links, bild2::Picture2Oben, bild2::Picture2Breite, bild2::Picture2Hoehe);
 
     // The English window names its first two menus apart; nothing visible depends on it.

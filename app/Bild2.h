@@ -1,10 +1,10 @@
 #pragma once
 // The pressure-loss diagram: the pressure loss of one complete calculation over its flows.
 #include <QAction>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 
+#include "platform/bildhalter.h"
 #include "platform/mschart.h"
 
 namespace fluvan::app {
@@ -15,7 +15,7 @@ public:
     Bild2();
 
     platform::MSChart* MSChart2;
-    QLabel* Picture2;  // holds the captured picture
+    platform::Bildhalter* Picture2;  // holds the captured picture
 
     QMenu* mnuDruck;
     QAction* mnuDiagrammDruck;

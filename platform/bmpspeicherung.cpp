@@ -1,7 +1,6 @@
 #include "platform/bmpspeicherung.h"
 
 #include <QImageWriter>
-#include <QLabel>
 #include <QSaveFile>
 
 #include "platform/dienste.h"
@@ -9,7 +8,7 @@
 
 namespace fluvan::platform {
 
-void BmpSpeicherung::speichern(QWidget& fenster, QLabel& halter) {
+void BmpSpeicherung::speichern(QWidget& fenster, Bildhalter& halter) {
     if (!Fensteraufnahme(fenster, halter)) return;
     // The picture taken before the dialog opened: the clipboard may have
     // changed while the dialog was open.

@@ -3,10 +3,11 @@
 #include <QImage>
 #include <QString>
 
-class QLabel;
 class QWidget;
 
 namespace fluvan::platform {
+
+class Bildhalter;
 
 // The sheet's save dialog: it remembers the name confirmed last for as long
 // as the sheet is open.
@@ -16,7 +17,7 @@ public:
     // picture written as BMP under exactly the chosen name. A cancel or an
     // empty name ends silently; a failed write shows the exclamation box and
     // leaves a file of that name as it was.
-    void speichern(QWidget& fenster, QLabel& halter);
+    void speichern(QWidget& fenster, Bildhalter& halter);
 
     QString FileName;
 };

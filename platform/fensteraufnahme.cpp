@@ -1,16 +1,16 @@
 #include "platform/fensteraufnahme.h"
 
-#include <QLabel>
 #include <QPixmap>
 #include <string>
 
 #include "base/variable.h"
 #include "output/fehlertexte.h"
+#include "platform/bildhalter.h"
 #include "platform/dienste.h"
 
 namespace fluvan::platform {
 
-bool Fensteraufnahme(QWidget& fenster, QLabel& halter) {
+bool Fensteraufnahme(QWidget& fenster, Bildhalter& halter) {
     // Painted straight from the window: no key event and no pass of the event
     // loop, so no other window and no queued command can come in between.
     const QPixmap bild = fenster.window()->grab();
@@ -18,12 +18,13 @@ bool Fensteraufnahme(QWidget& fenster, QLabel& halter) {
         meldeFehlschlag();
         return false;
     }
-    dienste().zwischenablage->setzeBild(bild.toImage());
-    halter.setPixmap(bild);
+    const QImage aufnahme = bild.toImage();
+    dienste().zwischenablage->setzeBild(aufnahme);
+    halter.setzeBild(aufnahme);
     return true;
 }
 
-QImage bildVon(const QLabel& halter) { return halter.pixmap().toImage(); }
+QImage bildVon(const Bildhalter& halter) { return halter.bild(); }
 
 void meldeFehlschlag() {
     const auto text = output::VorgangNichtMoeglich[base::Variable::instanz().Sprache];

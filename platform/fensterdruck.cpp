@@ -1,11 +1,15 @@
 #include "platform/fensterdruck.h"
 
-#include <QLabel>
+#include <QBuffer>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
+#include <algorithm>
 
 #include "base/variable.h"
+#include "platform/bildhalter.h"
 #include "platform/dienste.h"
 #include "platform/fensteraufnahme.h"
 
@@ -22,43 +26,84 @@ void notiereDrucker(const QPrinter& drucker) {
     v.Druckeranschluss = drucker.outputFileName().toStdString();
 }
 
-}  // namespace
-
-QPrinter& Printer() {
-    static QPrinter drucker(QPrinter::HighResolution);
-    return drucker;
+output::Bildgroesse groesseVon(const QImage& bild) {
+    const QSizeF pixel = bild.deviceIndependentSize();
+    return output::bildgroesse(qRound(pixel.width()), qRound(pixel.height()));
 }
 
-void Drucken(QWidget& fenster, QLabel& halter, const output::Druckregel& regel) {
+// The painter starts at the printable area's top-left, in device pixels.
+bool zeichne(QPagedPaintDevice& geraet, const QImage& bild, const QRectF& ziel) {
+    QPainter maler;
+    if (!maler.begin(&geraet)) return false;
+    maler.setRenderHint(QPainter::SmoothPixmapTransform);
+    maler.drawImage(ziel, bild);
+    return maler.end();
+}
+
+// Qt's PDF engine reports no failed write: a full disk would leave a broken
+// file. So the document is made in memory and the file replaced only once
+// every byte of it is written.
+bool druckeInDatei(const QPrinter& drucker, const QImage& bild, const QRectF& ziel) {
+    QBuffer dokument;
+    dokument.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&dokument);
+    pdf.setPageLayout(drucker.pageLayout());
+    pdf.setResolution(drucker.resolution());
+    pdf.setPdfVersion(drucker.pdfVersion());
+    pdf.setTitle(drucker.docName());
+    pdf.setCreator(drucker.creator());
+    // The printer's PDF engine prints grey when the dialog says so.
+    const bool grau = drucker.colorMode() == QPrinter::GrayScale;
+    if (!zeichne(pdf, grau ? bild.convertToFormat(QImage::Format_Grayscale8) : bild, ziel)) return false;
+
+    // Unbuffered: a write that fails in the buffer's flush on commit would
+    // still let the commit replace the file.
+    QSaveFile datei(drucker.outputFileName());
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    if (datei.write(dokument.data()) != dokument.size()) {
+        datei.cancelWriting();
+        return false;
+    }
+    return datei.commit();
+}
+
+}  // namespace
+
+void Drucken(QWidget& fenster, Bildhalter& halter, const output::Druckregel& regel) {
     Zwischenablage& zwischenablage = *dienste().zwischenablage;
     if (regel.zwischenablageLeeren) zwischenablage.Clear();
     if (!Fensteraufnahme(fenster, halter)) return;
-    if (!dienste().druckdialog->ShowPrinter(Printer(), &fenster)) return;
-    if (!Ausdruck(Printer(), bildVon(halter), regel)) meldeFehlschlag();
+    QPrinter drucker(QPrinter::HighResolution);
+    if (!dienste().druckdialog->ShowPrinter(drucker, &fenster)) return;
+    if (!Ausdruck(drucker, bildVon(halter), regel)) meldeFehlschlag();
 }
 
 bool Ausdruck(QPrinter& drucker, const QImage& bild, const output::Druckregel& regel) {
     if (bild.isNull() || !drucker.isValid()) return false;
     notiereDrucker(drucker);
 
-    const QSizeF pixel = bild.deviceIndependentSize();
-    const output::Bildgroesse groesse = output::bildgroesse(qRound(pixel.width()), qRound(pixel.height()));
     // The orientation comes first: the printable area is read in it.
-    drucker.setPageOrientation(output::ausrichtung(regel, groesse) == output::Ausrichtung::Querformat
+    drucker.setPageOrientation(output::ausrichtung(regel, groesseVon(bild)) == output::Ausrichtung::Querformat
                                    ? QPageLayout::Landscape
                                    : QPageLayout::Portrait);
-    const QRectF flaeche = drucker.pageRect(QPrinter::Inch);
-    const auto mass = output::Ausdruck(regel, groesse, static_cast<float>(flaeche.width() * TwipsProZoll),
-                                       static_cast<float>(flaeche.height() * TwipsProZoll));
-    if (!mass) return false;
+    const auto ziel = Bildflaeche(drucker, bild, regel);
+    if (!ziel) return false;
+    if (!drucker.outputFileName().isEmpty()) return druckeInDatei(drucker, bild, *ziel);
+    return zeichne(drucker, bild, *ziel) && drucker.printerState() != QPrinter::Error;
+}
 
-    // The painter starts at the printable area's top-left, in device pixels.
-    QPainter maler;
-    if (!maler.begin(&drucker)) return false;
-    const double pixelProTwip = drucker.resolution() / TwipsProZoll;
-    maler.setRenderHint(QPainter::SmoothPixmapTransform);
-    maler.drawImage(QRectF(0, 0, mass->breite * pixelProTwip, mass->hoehe * pixelProTwip), bild);
-    return maler.end() && drucker.printerState() != QPrinter::Error;
+std::optional<QRectF> Bildflaeche(const QPrinter& drucker, const QImage& bild, const output::Druckregel& regel) {
+    // Read in device pixels, as the painter draws: in inches it comes rounded
+    // to hundredths and may reach past the area's edge.
+    const QSizeF flaeche = drucker.pageRect(QPrinter::DevicePixel).size();
+    const double twipsProPixel = TwipsProZoll / drucker.resolution();
+    const auto mass = output::Ausdruck(regel, groesseVon(bild), static_cast<float>(flaeche.width() * twipsProPixel),
+                                       static_cast<float>(flaeche.height() * twipsProPixel));
+    if (!mass) return std::nullopt;
+    // The fit works in 32-bit floats and may end a fraction of a pixel past
+    // the area's edge.
+    return QRectF(0, 0, std::min(mass->breite / twipsProPixel, flaeche.width()),
+                  std::min(mass->hoehe / twipsProPixel, flaeche.height()));
 }
 
 }  // namespace fluvan::platform

@@ -70,6 +70,30 @@ TEST_F(Ergebnisausgabe, DruckenEineSeiteMitDemBildDesFensters) {
     allesOffen();
 }
 
+// Two prints cancelled in each window: the second picture shows the holder
+// as empty as the first, with no piece of the first picture in it.
+TEST_F(Ergebnisausgabe, ZweiteAufnahmeOhneStueckDerErsten) {
+    struct Fall {
+        const char* name;
+        QMainWindow* fenster;
+        platform::Bildhalter* halter;
+        QAction* drucken;
+    };
+    druckdialog.abbrechen = true;
+    for (const Fall& fall :
+         {Fall{"Blatt", b, b->Picture1, b->mnuDrucken}, Fall{"Diagramm", d, d->Picture2, d->mnuDiagrammDruck}}) {
+        SCOPED_TRACE(fall.name);
+        const QRect halter(fall.halter->mapTo(fall.fenster, QPoint(0, 0)), fall.halter->size());
+        fall.drucken->trigger();
+        const QImage erstes = platform::bildVon(*fall.halter);
+        fall.drucken->trigger();
+        const QImage zweites = platform::bildVon(*fall.halter);
+        ASSERT_EQ(zweites.size(), fall.fenster->size());
+        EXPECT_TRUE(gleichePixel(zweites.copy(halter), erstes.copy(halter)));
+    }
+    EXPECT_TRUE(meldungen.gezeigt.empty());
+}
+
 TEST_F(Ergebnisausgabe, SpeichernSchreibtDasBildDesBlatts) {
     speicherdialog.antwort = ordner.filePath(QStringLiteral("Ergebnis"));
     b->mnuSpeichern->trigger();

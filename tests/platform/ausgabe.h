@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPrinter>
@@ -21,6 +20,7 @@
 
 #include "base/variable.h"
 #include "fakes/fakes.h"
+#include "platform/bildhalter.h"
 #include "platform/dienste.h"
 
 namespace fluvan::test {
@@ -43,12 +43,12 @@ public:
         block(inhalt, QColor(30, 80, 160), QRect(0, 0, breite, hoehe));
         roterBlock = block(inhalt, QColor(200, 40, 40), QRect(20, 20, 120, 80));
         block(inhalt, QColor(40, 160, 60), QRect(breite - 140, hoehe - 140, 120, 80));
-        Picture1 = new QLabel(inhalt);
+        Picture1 = new platform::Bildhalter(inhalt);
         Picture1->setObjectName(QStringLiteral("Picture1"));
         Picture1->setGeometry(breite / 2, 30, 25, 25);
         setFixedSize(breite, hoehe);
     }
-    QLabel* Picture1;
+    platform::Bildhalter* Picture1;
 
     // The window changes between two captures.
     void faerbeBlock(QColor farbe) {
@@ -86,24 +86,34 @@ public:
     std::vector<std::string> schritte;
 };
 
+// What a printer dialog found on the printer it was shown for.
+struct Druckervorschlag {
+    QString datei;
+    QPageLayout seite;
+};
+
 // Confirms with "Print to file" into the next of the given PDF files, after
 // the user's own choices; or cancels.
 class PdfDruckdialog : public platform::Druckdialog {
 public:
     bool ShowPrinter(QPrinter& drucker, QWidget*) override {
         ++gezeigt;
+        vorgefunden.push_back({drucker.outputFileName(), drucker.pageLayout()});
         if (abbrechen) return false;
         drucker.setOutputFormat(QPrinter::PdfFormat);
         drucker.setOutputFileName(dateien.at(static_cast<std::size_t>(gezeigt - 1)));
         drucker.setPageSize(QPageSize(QPageSize::A4));
         drucker.setPageOrientation(gewaehlt);
         drucker.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        drucker.setColorMode(farbe);
         return true;
     }
     std::vector<QString> dateien;
     QPageLayout::Orientation gewaehlt = QPageLayout::Portrait;
+    QPrinter::ColorMode farbe = QPrinter::Color;
     bool abbrechen = false;
     int gezeigt = 0;
+    std::vector<Druckervorschlag> vorgefunden;
 };
 
 struct Speicherfrage {

@@ -1,7 +1,14 @@
 #include "platform/fensterdruck.h"
 
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <csignal>
 
 #include "platform/fensteraufnahme.h"
 
@@ -22,6 +29,60 @@ QRect bedruckt(const QImage& bild) {
 }
 
 double pixelAusMm(double mm) { return mm / 25.4 * SeitenAufloesung; }
+
+QByteArray inhalt(const QString& datei) {
+    QFile f(datei);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void schreibe(const QString& datei, const QByteArray& text) {
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(text), text.size());
+}
+
+// A file system of 64 KiB mounted over a folder, for as long as it lives.
+class KleinesDateisystem {
+public:
+    explicit KleinesDateisystem(const QString& ordner) : ordner(ordner) {
+        eingehaengt =
+            QDir().mkpath(ordner) && ::mount("tmpfs", ordner.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~KleinesDateisystem() {
+        if (eingehaengt) ::umount2(ordner.toLocal8Bit().constData(), MNT_DETACH);
+    }
+    // Fills every free byte.
+    void fuelle() const {
+        const int f = ::open((ordner + QStringLiteral("/fueller")).toLocal8Bit().constData(), O_WRONLY | O_CREAT, 0644);
+        ASSERT_GE(f, 0);
+        const QByteArray block(4096, 'x');
+        while (::write(f, block.constData(), static_cast<std::size_t>(block.size())) > 0) {}
+        ::close(f);
+    }
+    const QString ordner;
+    bool eingehaengt;
+};
+
+// No file of this process may grow beyond so many bytes while it lives; a
+// write past it fails as on a full disk.
+class Dateigrenze {
+public:
+    explicit Dateigrenze(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &vorher);
+        signalVorher = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit grenze = vorher;
+        grenze.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &grenze);
+    }
+    ~Dateigrenze() {
+        ::setrlimit(RLIMIT_FSIZE, &vorher);
+        std::signal(SIGXFSZ, signalVorher);
+    }
+
+private:
+    rlimit vorher{};
+    void (*signalVorher)(int);
+};
 
 class FensterdruckTest : public Ausgabetest {
 protected:
@@ -142,7 +203,7 @@ TEST_F(FensterdruckTest, OhneAufnahmeKeinDialogUndDieMeldung) {
     // A window without width or height gives no picture.
     QWidget fenster;
     fenster.resize(0, 0);
-    QLabel halter;
+    platform::Bildhalter halter;
     druckdialog.dateien = {pfad(QStringLiteral("nie.pdf"))};
     platform::Drucken(fenster, halter, output::DruckBild1);
     EXPECT_EQ(druckdialog.gezeigt, 0);
@@ -157,6 +218,115 @@ TEST_F(FensterdruckTest, HalterOhneBildDrucktNichts) {
     drucker.setOutputFileName(pfad(QStringLiteral("leer.pdf")));
     EXPECT_FALSE(platform::Ausdruck(drucker, QImage(), output::DruckBild1));
     EXPECT_FALSE(QFile::exists(drucker.outputFileName()));
+}
+
+TEST_F(FensterdruckTest, JederDruckBeginntMitDenVorgabenDesSystems) {
+    // The sheet prints to a file; then the diagram's dialog opens.
+    druckdialog.dateien = {pfad(QStringLiteral("blatt.pdf")), pfad(QStringLiteral("diagramm.pdf"))};
+    Testfenster fenster(640, 480);
+    fenster.show();
+    platform::Drucken(fenster, *fenster.Picture1, output::DruckBild1);
+    platform::Drucken(fenster, *fenster.Picture1, output::DruckBild2);
+
+    // Neither the file nor the paper nor the orientation of the first print
+    // is proposed again.
+    const QPrinter vorgabe(QPrinter::HighResolution);
+    ASSERT_EQ(druckdialog.vorgefunden.size(), 2u);
+    EXPECT_EQ(druckdialog.vorgefunden[1].datei, QString());
+    EXPECT_EQ(druckdialog.vorgefunden[1].seite, vorgabe.pageLayout());
+    EXPECT_EQ(druckdialog.vorgefunden[0].seite, vorgabe.pageLayout());
+    EXPECT_EQ(lesePdf(druckdialog.dateien[0]).seiten, 1);
+    EXPECT_EQ(lesePdf(druckdialog.dateien[1]).seiten, 1);
+}
+
+TEST_F(FensterdruckTest, GrauWennDerDialogGrauWaehlt) {
+    druckdialog.farbe = QPrinter::GrayScale;
+    druckeBlatt(pfad(QStringLiteral("grau.pdf")));
+    const Seite seite = lesePdf(druckdialog.dateien[0]);
+    ASSERT_FALSE(seite.bild.isNull());
+    // The window's blue in the middle of the picture comes out grey.
+    const QColor mitte = seite.bild.pixelColor(bedruckt(seite.bild).center());
+    EXPECT_EQ(mitte.red(), mitte.blue());
+    EXPECT_EQ(mitte.green(), mitte.blue());
+    EXPECT_LT(mitte.blue(), 160);
+}
+
+// The picture never reaches past the printable area as the painter counts it,
+// in device pixels, and one side fills it.
+TEST_F(FensterdruckTest, BildflaecheBleibtImDruckbereich) {
+    struct Fall {
+        const char* name;
+        QPageSize::PageSizeId papier;
+        double rand;  // points, on every side
+        bool quer;
+        output::Druckregel regel;
+        QSize bild;
+    };
+    const double vorgabe = QPrinter(QPrinter::HighResolution).pageLayout().margins(QPageLayout::Point).top();
+    // clang-format off
+    const Fall faelle[] = {
+        // 13,699 x 9,583 pixels: 7.99 inches high when rounded to hundredths.
+        {"A4 quer, das Blatt",        QPageSize::A4,     vorgabe, true,  output::DruckBild1, {640, 480}},
+        {"A4 quer, breiter als 1,06", QPageSize::A4,     vorgabe, true,  output::DruckBild1, {813, 585}},
+        {"A4 hoch, das Diagramm",     QPageSize::A4,     vorgabe, false, output::DruckBild2, {400, 500}},
+        {"Letter quer, das Diagramm", QPageSize::Letter, 17,      true,  output::DruckBild2, {842, 621}},
+        {"A3 hoch, 1 cm Rand",        QPageSize::A3,     28.35,   false, output::DruckBild2, {300, 301}},
+    };
+    // clang-format on
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        QPrinter drucker(QPrinter::HighResolution);
+        const QMarginsF rand(fall.rand, fall.rand, fall.rand, fall.rand);
+        drucker.setPageLayout(QPageLayout(QPageSize(fall.papier),
+                                          fall.quer ? QPageLayout::Landscape : QPageLayout::Portrait, rand,
+                                          QPageLayout::Point));
+        QImage bild(fall.bild, QImage::Format_RGB32);
+        bild.fill(Qt::blue);
+
+        const auto flaeche = platform::Bildflaeche(drucker, bild, fall.regel);
+        ASSERT_TRUE(flaeche);
+        const QRectF druckbereich = drucker.pageRect(QPrinter::DevicePixel);
+        EXPECT_EQ(flaeche->topLeft(), QPointF(0, 0));
+        EXPECT_LE(flaeche->width(), druckbereich.width());
+        EXPECT_LE(flaeche->height(), druckbereich.height());
+        EXPECT_GT(std::max(flaeche->width() / druckbereich.width(), flaeche->height() / druckbereich.height()), 0.9999);
+    }
+}
+
+class GanzOderGarNicht : public FensterdruckTest {
+protected:
+    // The sheet's print into a file that cannot be written whole: the box,
+    // the old file as it was, and no other file left beside it.
+    void druckeUndPruefe(const QString& datei, const std::function<void()>& fehler) {
+        schreibe(datei, "alt");
+        fehler();
+        const QStringList vorher = QDir(QFileInfo(datei).path()).entryList(QDir::Files | QDir::Hidden);
+        druckeBlatt(datei);
+        EXPECT_EQ(meldungen.gezeigt, fehlschlag());
+        EXPECT_EQ(inhalt(datei), QByteArray("alt"));
+        EXPECT_EQ(QDir(QFileInfo(datei).path()).entryList(QDir::Files | QDir::Hidden), vorher);
+    }
+};
+
+TEST_F(GanzOderGarNicht, VollesDateisystem) {
+    KleinesDateisystem platte(pfad(QStringLiteral("platte")));
+    if (!platte.eingehaengt) GTEST_SKIP() << "no file system can be mounted here";
+    druckeUndPruefe(platte.ordner + QStringLiteral("/druck.pdf"), [&] { platte.fuelle(); });
+}
+
+TEST_F(GanzOderGarNicht, DateiUeberDerGrenze) {
+    const QString ganz = pfad(QStringLiteral("ganz.pdf"));
+    druckeBlatt(ganz);
+    const qint64 groesse = QFileInfo(ganz).size();
+    ASSERT_GT(groesse, 1000);
+    {
+        std::optional<Dateigrenze> grenze;
+        druckeUndPruefe(pfad(QStringLiteral("druck.pdf")), [&] { grenze.emplace(static_cast<rlim_t>(groesse / 2)); });
+    }
+    // Without the limit the same name takes the whole print.
+    druckeBlatt(pfad(QStringLiteral("druck.pdf")));
+    EXPECT_TRUE(meldungen.gezeigt.empty());
+    EXPECT_EQ(lesePdf(pfad(QStringLiteral("druck.pdf"))).seiten, 1);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 #include "platform/fensteraufnahme.h"
 #include "tests/platform/ausgabe.h"
