@@ -163,6 +163,7 @@ void Bild1::baueMenue() {
     mnuNeu = eintrag(mnuNeueBerechnung, "mnuNeu", texte::mnuNeu[s]);
     mnuDruckverlust = eintrag(menuBar(), "mnuDruckverlust", texte::mnuDruckverlust[s]);
     mnuEnde = eintrag(menuBar(), "mnuEnde", texte::mnuEnde[s]);
+    ueberlasseGleicheZugriffstaste(cmdEnde, *mnuEnde);
 }
 
 void Bild1::setzeFokusfolge() {

@@ -1,5 +1,6 @@
 #include "platform/steuerelemente.h"
 
+#include <QKeySequence>
 #include <QPalette>
 
 namespace fluvan::platform {
@@ -23,6 +24,11 @@ void passeInKasten(QLabel* label) {
     }
     font.setLetterSpacing(QFont::PercentageSpacing, 100);
     label->setFont(font);
+}
+
+void ueberlasseGleicheZugriffstaste(QAbstractButton* knopf, const QAction& eintrag) {
+    if (QKeySequence::mnemonic(knopf->text()) == QKeySequence::mnemonic(eintrag.text()))
+        knopf->setShortcut(QKeySequence());
 }
 
 void hintergrund(QWidget* steuerelement, const QColor& farbe) {
