@@ -5,16 +5,6 @@
 
 namespace fluvan::platform {
 
-QLabel* beschriftung(QWidget* eltern, const char* name, std::string_view text, const QFont& schrift,
-                     Qt::Alignment ausrichtung) {
-    QLabel* label = neu<QLabel>(eltern, name);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(qtext(text));
-    label->setFont(schrift);
-    label->setAlignment(ausrichtung);
-    return label;
-}
-
 void passeInKasten(QLabel* label) {
     QFont font = label->font();
     for (int prozent = 100; prozent >= 94; --prozent) {

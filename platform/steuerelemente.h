@@ -18,9 +18,18 @@ Steuerelement* neu(QWidget* eltern, const char* name) {
     return steuerelement;
 }
 
-// A caption: plain text only, so that no text is ever read as markup.
-QLabel* beschriftung(QWidget* eltern, const char* name, std::string_view text, const QFont& schrift,
-                     Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignTop);
+// A caption: plain text only, so that no text is ever read as markup. A
+// caption that wraps is an Umbruchlabel.
+template <class Label = QLabel>
+Label* beschriftung(QWidget* eltern, const char* name, std::string_view text, const QFont& schrift,
+                    Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignTop) {
+    Label* label = neu<Label>(eltern, name);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(qtext(text));
+    label->setFont(schrift);
+    label->setAlignment(ausrichtung);
+    return label;
+}
 
 // A word-wrapped caption whose text needs more lines than its box holds with
 // the substitute font: the letters move closer together, a few percent at most,
