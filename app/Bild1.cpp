@@ -15,6 +15,7 @@
 #include "platform/steuerelemente.h"
 #include "platform/systemfarben.h"
 #include "platform/twips.h"
+#include "platform/umbruchlabel.h"
 
 namespace fluvan::app {
 
@@ -55,8 +56,7 @@ void Bild1::baueSteuerelemente(QWidget* innen) {
     // Every label: plain text, opaque, wrapping at blanks inside its box.
     const auto label = [&](const std::string& name, std::string_view text, const QFont& font, Twips ort,
                            const QColor& farbe, Qt::Alignment ausrichtung) {
-        QLabel* l = beschriftung(innen, name.c_str(), text, font, ausrichtung);
-        l->setWordWrap(true);
+        QLabel* l = beschriftung<Umbruchlabel>(innen, name.c_str(), text, font, ausrichtung);
         platziere(l, ort);
         hintergrund(l, farbe);
         return l;
@@ -161,6 +161,7 @@ void Bild1::baueMenue() {
     mnuNeu = eintrag(mnuNeueBerechnung, "mnuNeu", texte::mnuNeu[s]);
     mnuDruckverlust = eintrag(menuBar(), "mnuDruckverlust", texte::mnuDruckverlust[s]);
     mnuEnde = eintrag(menuBar(), "mnuEnde", texte::mnuEnde[s]);
+    ueberlasseGleicheZugriffstaste(cmdEnde, *mnuEnde);
 }
 
 void Bild1::setzeFokusfolge() {

@@ -224,6 +224,7 @@ void frmHauptForm::baueMenue() {
     mnuEXCEL = eintrag(leiste, "mnuEXCEL", hauptform::mnuEXCEL[s]);
     mnuInfo = eintrag(leiste, "mnuInfo", hauptform::mnuInfo[s]);
     mnuEnde = eintrag(leiste, "mnuEnde", hauptform::mnuEnde[s]);
+    ueberlasseGleicheZugriffstaste(cmdEnde, *mnuEnde);
 }
 
 void frmHauptForm::setzeFokusfolge() {

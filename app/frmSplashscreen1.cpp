@@ -8,6 +8,7 @@
 #include "platform/fensterregister.h"
 #include "platform/schriften.h"
 #include "platform/steuerelemente.h"
+#include "platform/umbruchlabel.h"
 
 namespace fluvan::app {
 
@@ -31,8 +32,8 @@ frmSplashscreen1::frmSplashscreen1() : Startbild(Lage) {
     setObjectName(QStringLiteral("frmSplashscreen1"));
     setFocusPolicy(Qt::NoFocus);
 
-    Label2 = beschriftung(this, "Label2", "Version 2.0", schrift("Arial", 9, true), Qt::AlignHCenter | Qt::AlignTop);
-    Label2->setWordWrap(true);
+    Label2 = beschriftung<Umbruchlabel>(this, "Label2", "Version 2.0", schrift("Arial", 9, true),
+                                        Qt::AlignHCenter | Qt::AlignTop);
     QPalette weiss = Label2->palette();
     weiss.setColor(QPalette::WindowText, Qt::white);
     Label2->setPalette(weiss);

@@ -5,6 +5,7 @@
 #include "base/sprache.h"
 #include "platform/schriften.h"
 #include "platform/steuerelemente.h"
+#include "platform/umbruchlabel.h"
 
 namespace fluvan::app {
 
@@ -31,10 +32,10 @@ Startbild::Startbild(const Startbildlage& lage) : QWidget(nullptr, Qt::Frameless
         platziere(label, ort);
         return label;
     };
-    // The subtitles break into lines within their boxes.
+    // The subtitles break into lines at their blanks within their boxes.
     const auto untertext = [&](const char* name, std::string_view inhalt, Qt::Alignment ausrichtung, Twips ort) {
-        QLabel* label = text(name, inhalt, untertitel, ausrichtung, ort);
-        label->setWordWrap(true);
+        QLabel* label = beschriftung<Umbruchlabel>(this, name, inhalt, untertitel, ausrichtung | Qt::AlignTop);
+        platziere(label, ort);
         passeInKasten(label);
         return label;
     };

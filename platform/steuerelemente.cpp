@@ -1,18 +1,9 @@
 #include "platform/steuerelemente.h"
 
+#include <QKeySequence>
 #include <QPalette>
 
 namespace fluvan::platform {
-
-QLabel* beschriftung(QWidget* eltern, const char* name, std::string_view text, const QFont& schrift,
-                     Qt::Alignment ausrichtung) {
-    QLabel* label = neu<QLabel>(eltern, name);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(qtext(text));
-    label->setFont(schrift);
-    label->setAlignment(ausrichtung);
-    return label;
-}
 
 void passeInKasten(QLabel* label) {
     QFont font = label->font();
@@ -23,6 +14,11 @@ void passeInKasten(QLabel* label) {
     }
     font.setLetterSpacing(QFont::PercentageSpacing, 100);
     label->setFont(font);
+}
+
+void ueberlasseGleicheZugriffstaste(QAbstractButton* knopf, const QAction& eintrag) {
+    if (QKeySequence::mnemonic(knopf->text()) == QKeySequence::mnemonic(eintrag.text()))
+        knopf->setShortcut(QKeySequence());
 }
 
 void hintergrund(QWidget* steuerelement, const QColor& farbe) {

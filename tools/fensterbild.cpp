@@ -7,7 +7,10 @@
 //   liste           opens the list of nominal sizes
 //   auslegung       opens the design aid, clicks its first input cell and
 //                   types the third argument (default "10")
-//   bild1           calculates 12.5 m3 per hour at DN 50: the result sheet
+//   bild1           calculates 12.5 m3 per hour at DN 50: the result sheet;
+//                   a third argument such as "USGallon/Sekunde" chooses the
+//                   volume and time units by their list texts, a fourth the
+//                   full-scale value
 //   bild2           the same, then the pressure-loss diagram
 #include <QApplication>
 #include <QComboBox>
@@ -38,6 +41,7 @@ int main(int argc, char** argv) {
     const QString sprache = argc > 1 ? QString::fromLatin1(argv[1]) : QString();
     const QString schritt = argc > 2 ? QString::fromLatin1(argv[2]) : QString();
     const std::string drittes = argc > 3 ? argv[3] : "";
+    const QString endwert = QString::fromLatin1(argc > 4 ? argv[4] : "12.5");
     QTimer::singleShot(500, start, [start, sprache] {
         QPushButton* knopf = sprache == "D"    ? start->cmdDeutsch
                              : sprache == "GB" ? start->cmdEnglisch
@@ -46,7 +50,7 @@ int main(int argc, char** argv) {
                                                : nullptr;
         if (knopf) QTest::mouseClick(knopf, Qt::LeftButton);
     });
-    QTimer::singleShot(1000, [schritt, drittes] {
+    QTimer::singleShot(1000, [schritt, drittes, endwert] {
         if (schritt == "leitfaehigkeit" && !drittes.empty()) {
             fluvan::platform::zeigeFenster<fluvan::app::frmLeitfaehigkeit>(drittes);
             return;
@@ -61,7 +65,12 @@ int main(int argc, char** argv) {
             form->txtTAG->setText(QStringLiteral("FT-101"));
             form->txtVKNummer->setText(QStringLiteral("4711"));
             form->cboMIDDN->setCurrentIndex(9);
-            form->txtVolumen->setText(QStringLiteral("12.5"));
+            const QStringList einheit = QString::fromStdString(drittes).split(u'/');
+            if (einheit.size() == 2) {
+                form->cboEinheiten->setCurrentIndex(form->cboEinheiten->findText(einheit[0]));
+                form->cboZeitEinheiten->setCurrentIndex(form->cboZeitEinheiten->findText(einheit[1]));
+            }
+            form->txtVolumen->setText(endwert);
             QTest::mouseClick(form->cmdFehlerkurve, Qt::LeftButton);
             if (schritt == "bild2")
                 QTimer::singleShot(500, [] {

@@ -203,6 +203,51 @@ TEST_F(Ergebnisblatt, LageJeSprache) {
     }
 }
 
+// The first row of ink below a label's first line, or -1 when the rest of
+// the label shows only its background.
+int tintenzeileUnterDerErsten(QLabel* label) {
+    const QImage bild = label->grab().toImage();
+    const QRgb grund = label->palette().color(label->backgroundRole()).rgb();
+    for (int y = QFontMetrics(label->font()).height(); y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            if (bild.pixel(x, y) != grund) return y;
+    return -1;
+}
+
+// Captions wrap at blanks only: a unit or a TAG number with "/" or "-" stays
+// one line and is clipped at the box rather than cut in two.
+TEST_F(Ergebnisblatt, UeberschriftenUndWerteBrechenNurAnBlanks) {
+    struct Fall {
+        const char* name;
+        const char* sprache;
+        int volumen, zeit;  // list indexes of the units
+        const char* endwert;
+        const char* tag;
+        int label;
+        const char* text;
+    };
+    const Fall faelle[] = {
+        {"Durchflusskopf USGallon/Sekunde", "D", 3, 0, "1", "", 39, "USGallon/Sekunde"},
+        {"Durchflusskopf USBarrel/Seconde", "F", 6, 0, "0.03", "", 39, "USBarrel/Seconde"},
+        {"TAG mit Bindestrichen", "D", 2, 2, "12.5", "TAG-1234567890-ABCDEFGHIJ", 37, " TAG-1234567890-ABCDEFGHIJ"},
+        {"TAG mit Bindestrichen, spanisch", "E", 2, 2, "12.5", "TAG-1234567890-ABCDEFGHIJ", 37,
+         " TAG-1234567890-ABCDEFGHIJ"},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        neuerFall();
+        frmHauptForm* form = hauptform(fall.sprache);
+        form->cboEinheiten->setCurrentIndex(fall.volumen);
+        form->cboZeitEinheiten->setCurrentIndex(fall.zeit);
+        form->txtTAG->setText(u(fall.tag));
+        app::Bild1* b = rechne(fall.sprache, fall.endwert);
+        ASSERT_NE(b, nullptr);
+        QLabel* label = b->Label1[static_cast<std::size_t>(fall.label)];
+        EXPECT_EQ(label->text(), u(fall.text));
+        EXPECT_EQ(tintenzeileUnterDerErsten(label), -1) << "a second line shows";
+    }
+}
+
 // Tab runs through the order of the language; the German sheet opens on the
 // new-calculation button, so Space starts a new calculation.
 TEST_F(Ergebnisblatt, FokusfolgeJeSprache) {
