@@ -6,12 +6,13 @@
 namespace fluvan::app {
 
 void Ergebnisfenster::zeigeBild1() {
-    if (Bild2* diagramm = platform::offenesFenster<Bild2>()) {
-        diagramm->Form_Load();
-        diagramm->raise();
-    }
+    Bild2* diagramm = platform::offenesFenster<Bild2>();
+    if (diagramm) diagramm->Form_Load();
     if (Bild1* blatt = platform::offenesFenster<Bild1>()) blatt->Form_Load();
     zeigeErgebnisfenster<Bild1>();
+    // Both are centred and the sheet is the larger: the diagram goes on top,
+    // and is activated last, as a window manager raises the active window.
+    if (diagramm) platform::zeigeFenster<Bild2>();
 }
 
 Ergebnisfenster& ergebnisanzeige() {
