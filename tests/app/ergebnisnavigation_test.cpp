@@ -3,7 +3,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "output/ergebnisstand.h"
 #include "tests/app/ergebnisfenster.h"
 
 namespace fluvan::test {
@@ -114,10 +113,28 @@ TEST_F(Ergebnisnavigation, EndeBeendetDasProgrammSofort) {
 TEST_F(Ergebnisnavigation, OhneVollstaendigeRechnungOeffnetSichNichts) {
     EXPECT_EQ(rechne("D", "0"), nullptr);
     EXPECT_EQ(meldungen.gezeigt.size(), 1u);
-    app::ergebnisanzeige().zeigeBild1();
+    EXPECT_EQ(app::zeigeErgebnisfenster<app::Bild1>(), nullptr);
     EXPECT_EQ(blatt(), nullptr);
     EXPECT_EQ(app::zeigeErgebnisfenster<app::Bild2>(), nullptr);
     EXPECT_EQ(diagramm(), nullptr);
+}
+
+// The shown calculation is the result display's own: another display that
+// has not been handed a complete calculation opens nothing.
+TEST_F(Ergebnisnavigation, ErgebnisGehoertDerAnzeige) {
+    ASSERT_NE(rechne("D", "12.5"), nullptr);
+    blatt()->close();
+    loescheGeschlosseneFenster();
+
+    app::Ergebnisfenster andere;
+    platform::dienste().ergebnis = &andere;
+    EXPECT_EQ(app::zeigeErgebnisfenster<app::Bild1>(), nullptr);
+    EXPECT_EQ(app::zeigeErgebnisfenster<app::Bild2>(), nullptr);
+
+    platform::dienste().ergebnis = ergebnisse.get();
+    app::Bild1* b = app::zeigeErgebnisfenster<app::Bild1>();
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->Label1[21]->text(), " 12,5");
 }
 
 // A new complete calculation reaches an open sheet and an open diagram: both

@@ -6,7 +6,6 @@
 #include "catalogue/listen.h"
 #include "fakes/fakes.h"
 #include "output/blattinhalt.h"
-#include "output/ergebnisstand.h"
 
 namespace fluvan::output {
 namespace {
@@ -38,7 +37,6 @@ struct Rechnung : fakes::Kette {
         VolumeneinheitWaehlen(v, einheit, einheitIndex);
         ZeiteinheitWaehlen(v, Zeiteinheiten[static_cast<std::size_t>(fall.zeiteinheit)].name[fall.sprache],
                            fall.zeiteinheit);
-        vergesseErgebnis();
     }
     Blattinhalt rechne(const char* endwert) {
         formular.volumen = endwert;
