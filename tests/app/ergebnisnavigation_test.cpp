@@ -108,7 +108,6 @@ TEST_F(Ergebnisnavigation, EndeBeendetDasProgrammSofort) {
     EXPECT_EQ(ende.beendet, 2);
 }
 
-// Print, save and word entries stand in the menus but open or close nothing yet.
 // Before any complete calculation there is nothing to show.
 TEST_F(Ergebnisnavigation, OhneVollstaendigeRechnungOeffnetSichNichts) {
     EXPECT_EQ(rechne("D", "0"), nullptr);
@@ -220,8 +219,9 @@ TEST_F(Ergebnisnavigation, AbgebrochenerLaufErreichtKeinFenster) {
 
     frmHauptForm* form = platform::offenesFenster<frmHauptForm>();
     form->txtKunde->setText("Später");
-    EXPECT_EQ(rechne("D", "99", 0), nullptr) << "DN 2.5 at 99 m3/h: the velocity check stops the run";
+    EXPECT_EQ(rechne("D", "99", 0), nullptr) << "DN 2.5 at 99 m3/h: the size check stops the run";
     ASSERT_EQ(meldungen.gezeigt.size(), 1u);
+    EXPECT_EQ(meldungen.gezeigt[0].prompt, "Veltrum 220 nur DN 10 ... DN 150!\r\nNicht in DN 20, 32, 65 und DN 125!");
     EXPECT_EQ(v().Durchfluss(1), 99.0f);
     form->cboMIDDaten->setCurrentIndex(0);  // another model selected since
 
