@@ -6,7 +6,6 @@
 #include "app/frmHauptForm.h"
 #include "base/variable.h"
 #include "output/blattinhalt.h"
-#include "output/ergebnisstand.h"
 #include "platform/dienste.h"
 #include "platform/fensteraufnahme.h"
 #include "platform/fensterdruck.h"
@@ -19,7 +18,7 @@ namespace fluvan::app {
 using platform::qtext;
 
 void Bild1::Form_Load() {
-    const base::Variable stand = output::ladestand(base::Variable::instanz());
+    const base::Variable stand = ladestand();
     const std::string trenner = platform::dienste().region->Dezimaltrennzeichen();
     Diagrammfuellung(*MSChart1, output::diagrammfuellung(stand.Fehler, stand, trenner));
 

@@ -11,7 +11,6 @@
 #include "base/sprache.h"
 #include "base/variable.h"
 #include "output/bild2_texte.h"
-#include "output/ergebnisstand.h"
 #include "platform/dienste.h"
 #include "platform/fensteraufnahme.h"
 #include "platform/fensterdruck.h"
@@ -59,7 +58,7 @@ Bild2::Bild2() {
 }
 
 void Bild2::Form_Load() {
-    const base::Variable stand = output::ladestand(base::Variable::instanz());
+    const base::Variable stand = ladestand();
     const std::string trenner = dienste().region->Dezimaltrennzeichen();
     Diagrammfuellung(*MSChart2, output::diagrammfuellung(stand.Druckabfall, stand, trenner));
 }

@@ -2,6 +2,8 @@
 // What the calculation chain needs of the windows and the platform.
 #include <string>
 
+#include "base/variable.h"
+
 namespace fluvan::base {
 
 enum class MeldungsStil { Kritisch = 16, Frage = 32, Ausruf = 48 };
@@ -35,11 +37,13 @@ public:
     virtual Flanschart gewaehlteFlanschart() const = 0;
 };
 
-// Shows the result sheet Bild1 of the language.
+// Shows the result sheet Bild1 of the language for a complete calculation.
+// The display keeps its own copy of the state it is handed: the sheet and the
+// diagram show that, never a run that stopped early.
 class Ergebnisanzeige {
 public:
     virtual ~Ergebnisanzeige() = default;
-    virtual void zeigeBild1() = 0;
+    virtual void zeigeBild1(const Variable& ergebnis) = 0;
 };
 
 }  // namespace fluvan::base

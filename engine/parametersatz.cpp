@@ -1,7 +1,6 @@
 #include <string>
 
 #include "engine/rechenlauf.h"
-#include "output/ergebnisstand.h"
 #include "parameters/geschwindigkeitspruefung.h"
 #include "parameters/parametersaetze.h"
 
@@ -25,8 +24,7 @@ void Rechenlauf::Parametersatz(Satzname name) {
     else
         FehlerBerechnenVeltrum();
     // Curve and pressure loss are complete: the sheet shows this calculation.
-    output::merkeErgebnis(v);
-    anzeige.zeigeBild1();
+    anzeige.zeigeBild1(v);
 }
 
 // The unrounded velocity decides; only the text shows the rounded one.

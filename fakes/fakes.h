@@ -1,6 +1,7 @@
 #pragma once
 // Recording stand-ins for the ports of the calculation chain, shared by the
 // tests and the benchmarks.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,10 +48,15 @@ public:
     base::Flanschart flansch = base::Flanschart::DIN;
 };
 
+// Counts the shows and keeps the state handed over last.
 class ZaehlendeAnzeige : public base::Ergebnisanzeige {
 public:
-    void zeigeBild1() override { ++gezeigt; }
+    void zeigeBild1(const base::Variable& ergebnis) override {
+        ++gezeigt;
+        this->ergebnis = ergebnis;
+    }
     int gezeigt = 0;
+    std::optional<base::Variable> ergebnis;
 };
 
 // A state as the main form leaves it after its load (German form), and a

@@ -9,7 +9,7 @@ namespace {
 // at start (app/main.cpp); until then a finished calculation shows nothing.
 class KeineErgebnisanzeige : public base::Ergebnisanzeige {
 public:
-    void zeigeBild1() override {}
+    void zeigeBild1(const base::Variable&) override {}
 };
 
 }  // namespace

@@ -1,7 +1,9 @@
 #pragma once
-// A fixture for the result sheet and the diagram: the window fixture with the
-// program's own result display, and calculations run from the main form.
+// A fixture for the result sheet and the diagram: the window fixture with a
+// result display of the program's kind that has shown nothing yet, and
+// calculations run from the main form.
 #include <QMenuBar>
+#include <memory>
 #include <vector>
 
 #include "app/Bild1.h"
@@ -15,8 +17,12 @@ class Ergebnisfenstertest : public Fenstertest {
 protected:
     void SetUp() override {
         Fenstertest::SetUp();
-        platform::dienste().ergebnis = &app::ergebnisanzeige();
+        ergebnisse = std::make_unique<app::Ergebnisfenster>();
+        platform::dienste().ergebnis = ergebnisse.get();
     }
+
+    // A new one each case: it keeps the calculation it was handed last.
+    std::unique_ptr<app::Ergebnisfenster> ergebnisse;
 
     // Veltrum 220 at DN 50 from the main form of the language; returns the
     // open sheet (nullptr when the run stopped).

@@ -1,6 +1,8 @@
 // Navigation between the main form, the sheet and the diagram, and which
 // calculation each of them shows.
-#include "output/ergebnisstand.h"
+#include <QProcess>
+#include <QStandardPaths>
+
 #include "tests/app/ergebnisfenster.h"
 
 namespace fluvan::test {
@@ -10,6 +12,35 @@ class Ergebnisnavigation : public Ergebnisfenstertest {
 protected:
     // The leftmost chart label of a window: the 5 % flow of what it shows.
     static QString fuenfProzent(const platform::MSChart* c) { return c->rowLabel(1); }
+
+    static std::string fenstername(const QWidget* fenster) {
+        return fenster ? fenster->objectName().toStdString() : "no window";
+    }
+
+    // Runs the current test again in a child on a virtual X display; skipped
+    // where there is none.
+    static void rechneAufXDisplay() {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+        if (xvfb.isEmpty()) GTEST_SKIP() << "no xvfb-run: window stacking is not checked";
+        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        // The X platform's system libraries keep memory to the end; the
+        // offscreen runs look for leaks.
+        const QString asan = umgebung.value(QStringLiteral("ASAN_OPTIONS"));
+        umgebung.insert(QStringLiteral("ASAN_OPTIONS"),
+                        asan.isEmpty() ? QStringLiteral("detect_leaks=0") : asan + QStringLiteral(":detect_leaks=0"));
+        QProcess kind;
+        kind.setProcessEnvironment(umgebung);
+        kind.setProcessChannelMode(QProcess::MergedChannels);
+        kind.start(xvfb, {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x1024x24"),
+                          QCoreApplication::applicationFilePath(),
+                          QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())});
+        ASSERT_TRUE(kind.waitForFinished(120000));
+        const QString ausgabe = QString::fromLocal8Bit(kind.readAll());
+        EXPECT_TRUE(kind.exitCode() == 0 && ausgabe.contains(QStringLiteral("[  PASSED  ] 1 test.")))
+            << ausgabe.toStdString();
+    }
 };
 
 TEST_F(Ergebnisnavigation, NeueBerechnungZeigtDieHauptformUndSchliesstDasBlatt) {
@@ -82,15 +113,32 @@ TEST_F(Ergebnisnavigation, EndeBeendetDasProgrammSofort) {
     EXPECT_EQ(ende.beendet, 2);
 }
 
-// Print, save and word entries stand in the menus but open or close nothing yet.
 // Before any complete calculation there is nothing to show.
 TEST_F(Ergebnisnavigation, OhneVollstaendigeRechnungOeffnetSichNichts) {
     EXPECT_EQ(rechne("D", "0"), nullptr);
     EXPECT_EQ(meldungen.gezeigt.size(), 1u);
-    app::ergebnisanzeige().zeigeBild1();
+    EXPECT_EQ(app::zeigeErgebnisfenster<app::Bild1>(), nullptr);
     EXPECT_EQ(blatt(), nullptr);
     EXPECT_EQ(app::zeigeErgebnisfenster<app::Bild2>(), nullptr);
     EXPECT_EQ(diagramm(), nullptr);
+}
+
+// The shown calculation is the result display's own: another display that
+// has not been handed a complete calculation opens nothing.
+TEST_F(Ergebnisnavigation, ErgebnisGehoertDerAnzeige) {
+    ASSERT_NE(rechne("D", "12.5"), nullptr);
+    blatt()->close();
+    loescheGeschlosseneFenster();
+
+    app::Ergebnisfenster andere;
+    platform::dienste().ergebnis = &andere;
+    EXPECT_EQ(app::zeigeErgebnisfenster<app::Bild1>(), nullptr);
+    EXPECT_EQ(app::zeigeErgebnisfenster<app::Bild2>(), nullptr);
+
+    platform::dienste().ergebnis = ergebnisse.get();
+    app::Bild1* b = app::zeigeErgebnisfenster<app::Bild1>();
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->Label1[21]->text(), " 12,5");
 }
 
 // A new complete calculation reaches an open sheet and an open diagram: both
@@ -110,7 +158,60 @@ TEST_F(Ergebnisnavigation, NeueRechnungErneuertOffenesBlattUndDiagramm) {
     EXPECT_EQ(fuenfProzent(b->MSChart1), "1,25");
     EXPECT_EQ(fuenfProzent(d->MSChart2), "1,25");
     EXPECT_EQ(d->MSChart2->value(20), static_cast<double>(v().Druckabfall(1)));
-    EXPECT_TRUE(QTest::qWaitForWindowActive(b)) << "the sheet is in front";
+}
+
+// A complete calculation brings the result windows in front of the main form;
+// the front one is the active one, and with a diagram open that is the diagram.
+TEST_F(Ergebnisnavigation, NeueRechnungAktiviertDasVorderste) {
+    for (const bool mitDiagramm : {true, false}) {
+        SCOPED_TRACE(mitDiagramm ? "sheet and diagram open" : "sheet open");
+        neuerFall();
+        app::Bild1* b = rechne("D", "12.5");
+        ASSERT_NE(b, nullptr);
+        if (mitDiagramm) b->mnuDruckverlust->trigger();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(platform::zeigeFenster<frmHauptForm>()));
+
+        ASSERT_EQ(rechne("D", "25"), b);
+        QWidget* vorn = mitDiagramm ? static_cast<QWidget*>(diagramm()) : b;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(vorn))
+            << fenstername(vorn) << " is not active but " << fenstername(QApplication::activeWindow());
+    }
+}
+
+// Sheet and diagram are both centred and the sheet is the larger: the diagram
+// must lie above it, or the new diagram is hidden. Offscreen windows have no
+// stacking order, so this runs on a virtual X display when there is one.
+TEST_F(Ergebnisnavigation, NeueRechnungLegtDasDiagrammUeberDasBlatt) {
+    if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
+        rechneAufXDisplay();
+        return;
+    }
+    // The window a user sees at a point of the screen.
+    const auto obenBei = [](QPoint punkt) {
+        const QWidget* w = QApplication::widgetAt(punkt);
+        return fenstername(w ? w->window() : nullptr);
+    };
+    for (const char* sprache : {"D", "GB", "F"}) {
+        SCOPED_TRACE(sprache);
+        neuerFall();
+        app::Bild1* b = rechne(sprache, "12.5");
+        ASSERT_NE(b, nullptr);
+        b->mnuDruckverlust->trigger();
+        app::Bild2* d = diagramm();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(d));
+        const QPoint mitte = d->geometry().center();
+        const QRect blattflaeche = b->geometry().adjusted(10, 10, -10, -10);
+        ASSERT_TRUE(blattflaeche.contains(d->geometry())) << "the sheet can cover the diagram";
+        // The user goes back to the main form for the next calculation.
+        platform::zeigeFenster<frmHauptForm>();
+        ASSERT_EQ(obenBei(mitte), "frmHauptForm");
+
+        rechne(sprache, "25");
+        EXPECT_EQ(obenBei(mitte), "Bild2") << "the diagram lies above the sheet";
+        for (const QPoint ecke :
+             {blattflaeche.topLeft(), blattflaeche.topRight(), blattflaeche.bottomLeft(), blattflaeche.bottomRight()})
+            EXPECT_EQ(obenBei(ecke), "Bild1") << "the sheet lies above the main form";
+    }
 }
 
 // A run that stops early reaches no window: the diagram's end entry and a new
@@ -123,8 +224,9 @@ TEST_F(Ergebnisnavigation, AbgebrochenerLaufErreichtKeinFenster) {
 
     frmHauptForm* form = platform::offenesFenster<frmHauptForm>();
     form->txtKunde->setText("Später");
-    EXPECT_EQ(rechne("D", "99", 0), nullptr) << "DN 2.5 at 99 m3/h: the velocity check stops the run";
+    EXPECT_EQ(rechne("D", "99", 0), nullptr) << "DN 2.5 at 99 m3/h: the size check stops the run";
     ASSERT_EQ(meldungen.gezeigt.size(), 1u);
+    EXPECT_EQ(meldungen.gezeigt[0].prompt, "Veltrum 220 nur DN 10 ... DN 150!\r\nNicht in DN 20, 32, 65 und DN 125!");
     EXPECT_EQ(v().Durchfluss(1), 99.0f);
     form->cboMIDDaten->setCurrentIndex(0);  // another model selected since
 

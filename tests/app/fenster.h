@@ -15,7 +15,6 @@
 #include "app/frmSplashscreen1.h"
 #include "base/variable.h"
 #include "fakes/fakes.h"
-#include "output/ergebnisstand.h"
 #include "platform/dienste.h"
 #include "platform/fensterregister.h"
 
@@ -51,11 +50,11 @@ class Fenstertest : public ::testing::Test {
 protected:
     void SetUp() override {
         base::Variable::instanz() = base::Variable{};
-        output::vergesseErgebnis();
         meldungen.gezeigt.clear();
         region.trenner = ",";
         ende.beendet = 0;
         anzeige.gezeigt = 0;
+        anzeige.ergebnis.reset();
         gesichert = platform::dienste();
         platform::dienste() = {&meldungen, &region, &ende, &anzeige};
     }
@@ -70,7 +69,6 @@ protected:
         loescheGeschlosseneFenster();
         platform::dienste() = gesichert;
         base::Variable::instanz() = base::Variable{};
-        output::vergesseErgebnis();
     }
 
     // A new case inside one test: as if the test had just begun.
