@@ -22,8 +22,10 @@ void BmpSpeicherung::speichern(QWidget& fenster, Bildhalter& halter) {
 
 bool schreibeBmp(const QImage& bild, const QString& datei) {
     if (bild.isNull()) return false;
+    // Unbuffered: a write that fails only in the buffer's last flush would
+    // still let the commit replace the file with a cut one.
     QSaveFile ziel(datei);
-    if (!ziel.open(QIODevice::WriteOnly)) return false;
+    if (!ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     QImageWriter schreiber(&ziel, "bmp");
     if (!schreiber.write(bild)) {
         ziel.cancelWriting();

@@ -8,6 +8,7 @@
 
 #include "platform/fensteraufnahme.h"
 #include "tests/platform/ausgabe.h"
+#include "tests/platform/dateigrenze.h"
 
 namespace fluvan::test {
 namespace {
@@ -149,6 +150,30 @@ TEST_F(BmpSpeicherungTest, NichtSchreibbarZeigtDieMeldungUndLaesstDieDateiStehen
     EXPECT_EQ(meldungen.gezeigt, fehlschlag());
     EXPECT_EQ(inhalt(name), QByteArray("alt"));
     EXPECT_EQ(QDir(gesperrt).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("blatt.bmp")});
+}
+
+// The disk fills up within the picture's last bytes: the box, and the old
+// file as it was, not replaced by a cut one.
+TEST_F(BmpSpeicherungTest, KnappVollLaesstDieAlteDateiStehen) {
+    const QString ganz = pfad(QStringLiteral("ganz.bmp"));
+    speicherdialog.antwort = ganz;
+    CommonDialog1.speichern(fenster, *fenster.Picture1);
+    const qint64 groesse = QFileInfo(ganz).size();
+    ASSERT_GT(groesse, 1000);
+
+    const QString name = pfad(QStringLiteral("blatt.bmp"));
+    {
+        QFile alt(name);
+        ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
+        alt.write("alt");
+    }
+    speicherdialog.antwort = name;
+    {
+        const Dateigrenze grenze(static_cast<rlim_t>(groesse - 10));
+        CommonDialog1.speichern(fenster, *fenster.Picture1);
+    }
+    EXPECT_EQ(meldungen.gezeigt, fehlschlag());
+    EXPECT_EQ(inhalt(name), QByteArray("alt"));
 }
 
 }  // namespace

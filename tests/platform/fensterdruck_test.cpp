@@ -2,17 +2,16 @@
 
 #include <fcntl.h>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <csignal>
 
 #include "platform/fensteraufnahme.h"
 
 #include "tests/platform/ausgabe.h"
+#include "tests/platform/dateigrenze.h"
 
 namespace fluvan::test {
 namespace {
@@ -61,27 +60,6 @@ public:
     }
     const QString ordner;
     bool eingehaengt;
-};
-
-// No file of this process may grow beyond so many bytes while it lives; a
-// write past it fails as on a full disk.
-class Dateigrenze {
-public:
-    explicit Dateigrenze(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &vorher);
-        signalVorher = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit grenze = vorher;
-        grenze.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &grenze);
-    }
-    ~Dateigrenze() {
-        ::setrlimit(RLIMIT_FSIZE, &vorher);
-        std::signal(SIGXFSZ, signalVorher);
-    }
-
-private:
-    rlimit vorher{};
-    void (*signalVorher)(int);
 };
 
 class FensterdruckTest : public Ausgabetest {
