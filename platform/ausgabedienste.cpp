@@ -7,7 +7,9 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 #include <memory>
+#include <utility>
 
 namespace fluvan::platform {
 
@@ -34,27 +36,46 @@ std::optional<QString> QtSpeicherdialog::ShowSave(QWidget* fenster, const QStrin
     return dialog.selectedFiles().value(0);
 }
 
-bool QtStarter::oeffnen(const QString& datei) {
+void QtStarter::oeffnen(const QString& datei, Ausgang ausgang) {
     // Not QDesktopServices: it reports success as soon as xdg-open runs,
     // though that then ends with "no method available".
     const QString oeffner = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (oeffner.isEmpty()) return false;
-    auto prozess = std::make_unique<QProcess>();
+    if (oeffner.isEmpty()) {
+        ausgang(false);
+        return;
+    }
+    // The opener's end, its failure to start and the end of the patience may
+    // all come; the first one decides.
+    auto offen = std::make_shared<Ausgang>(std::move(ausgang));
+    const auto melde = [offen](bool geoeffnet) {
+        if (!*offen) return;
+        const Ausgang einmal = std::exchange(*offen, nullptr);
+        einmal(geoeffnet);
+    };
+    // No parent: the application may run under the opener, so the process
+    // object goes once the opener has ended and not before (deleting it
+    // would kill them), nor with the program's objects.
+    auto* prozess = new QProcess;
     prozess->setProgram(oeffner);
     prozess->setArguments({datei});
     prozess->setStandardInputFile(QProcess::nullDevice());
     prozess->setStandardOutputFile(QProcess::nullDevice());
     prozess->setStandardErrorFile(QProcess::nullDevice());
+    auto* frist = new QTimer(prozess);
+    frist->setSingleShot(true);
+    QObject::connect(frist, &QTimer::timeout, prozess, [melde] { melde(true); });
+    QObject::connect(prozess, &QProcess::finished, prozess, [melde, prozess](int code, QProcess::ExitStatus art) {
+        melde(art == QProcess::NormalExit && code == 0);
+        prozess->deleteLater();
+    });
+    // Every other error of the opener ends in finished.
+    QObject::connect(prozess, &QProcess::errorOccurred, prozess, [melde, prozess](QProcess::ProcessError fehler) {
+        if (fehler != QProcess::FailedToStart) return;
+        melde(false);
+        prozess->deleteLater();
+    });
+    frist->start(geduld);
     prozess->start();
-    if (!prozess->waitForStarted()) return false;
-    if (prozess->waitForFinished(static_cast<int>(geduld.count())))
-        return prozess->exitStatus() == QProcess::NormalExit && prozess->exitCode() == 0;
-    if (prozess->state() != QProcess::Running) return false;
-    // The application runs under the opener: both are left alone, and the
-    // process object goes once they end (deleting it would kill them).
-    QProcess* laeuft = prozess.release();
-    QObject::connect(laeuft, &QProcess::finished, laeuft, &QObject::deleteLater);
-    return true;
 }
 
 }  // namespace fluvan::platform

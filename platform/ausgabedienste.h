@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 #include <chrono>
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -40,9 +41,13 @@ public:
 class Starter {
 public:
     virtual ~Starter() = default;
-    // Opens the document with the desktop's application for it; false when
-    // the desktop has none or it could not be started.
-    virtual bool oeffnen(const QString& datei) = 0;
+    // Whether the desktop's application took the document: false when the
+    // desktop has none or it could not be started.
+    using Ausgang = std::function<void(bool geoeffnet)>;
+    // Hands the document to the desktop's application for it without waiting
+    // for that. `ausgang` learns the outcome once, on the user-interface
+    // thread: inside this call or later.
+    virtual void oeffnen(const QString& datei, Ausgang ausgang) = 0;
 };
 
 class QtZwischenablage : public Zwischenablage {
@@ -63,14 +68,15 @@ public:
 };
 
 // Opens through the desktop's opener xdg-open, whose exit status alone says
-// whether an application took the document.
+// whether an application took the document. The outcome comes from the event
+// loop, once the opener has ended or the patience has run out.
 class QtStarter : public Starter {
 public:
     // How long the opener may take to give up. Without a known desktop it
     // runs the application in the foreground until that closes: still running
     // after this time, it has found one.
     explicit QtStarter(std::chrono::milliseconds geduld = std::chrono::seconds(5)) : geduld(geduld) {}
-    bool oeffnen(const QString& datei) override;
+    void oeffnen(const QString& datei, Ausgang ausgang) override;
 
 private:
     std::chrono::milliseconds geduld;

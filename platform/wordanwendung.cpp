@@ -42,6 +42,17 @@ void raeumeAuf(const QString& dokument) {
     if (!pfad.isEmpty() && QDir().rmdir(pfad)) pfad.clear();
 }
 
+// The clipboard is cleared only once an application has taken the document;
+// until then, and after a failure, it holds the picture.
+void beende(const QString& dokument, bool geoeffnet) {
+    if (geoeffnet) {
+        dienste().zwischenablage->Clear();
+        return;
+    }
+    raeumeAuf(dokument);
+    meldeFehlschlag();
+}
+
 }  // namespace
 
 QString neuesDokument(const QImage& bild) {
@@ -69,12 +80,12 @@ QString neuesDokument(const QImage& bild) {
 
 void WordAnwendungStarten(const QImage& bild) {
     const QString dokument = neuesDokument(bild);
-    if (dokument.isEmpty() || !dienste().starter->oeffnen(dokument)) {
-        raeumeAuf(dokument);
-        meldeFehlschlag();
+    if (dokument.isEmpty()) {
+        beende(dokument, false);
         return;
     }
-    dienste().zwischenablage->Clear();
+    // The window may be gone when the outcome comes: it keeps only the path.
+    dienste().starter->oeffnen(dokument, [dokument](bool geoeffnet) { beende(dokument, geoeffnet); });
 }
 
 }  // namespace fluvan::platform

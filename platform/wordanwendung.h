@@ -6,10 +6,11 @@
 namespace fluvan::platform {
 
 // Writes a new document holding the picture into the program's private folder
-// and opens it with the desktop's application for such documents; then clears
-// the clipboard. Every call makes a new document. When the hand-over fails it
-// shows the exclamation box, the picture stays on the clipboard, and neither
-// the document nor a folder left empty by it stays behind.
+// and hands it to the desktop's application for such documents, without
+// waiting for that. Once the application has taken it the clipboard is
+// cleared. Every call makes a new document. When the hand-over fails it shows
+// the exclamation box, the picture stays on the clipboard, and neither the
+// document nor a folder left empty by it stays behind.
 void WordAnwendungStarten(const QImage& bild);
 
 // The new document for the picture: its path, or empty when none could be

@@ -1,5 +1,6 @@
 // Print, save and hand-over from the menus of the sheet and the diagram.
 #include <QDir>
+#include <QPointer>
 #include <QTemporaryDir>
 
 #include "platform/fensteraufnahme.h"
@@ -113,6 +114,25 @@ TEST_F(Ergebnisausgabe, WordErhaeltDasBildJedesFensters) {
     EXPECT_TRUE(gleichePixel(eingebettetesBild(starter.geoeffnet[1]), platform::bildVon(*d->Picture2)));
     EXPECT_TRUE(zwischenablage.inhalt.isNull());
     allesOffen();
+}
+
+// The diagram is closed before the word processor's refusal comes: the box
+// shows all the same, and the picture stays on the clipboard.
+TEST_F(Ergebnisausgabe, WordAusgangNachDemSchliessen) {
+    starter.spaeter = true;
+    starter.gelingt = [](const QString&) { return false; };
+    d->mnuWordeinbinden->trigger();
+    const QImage diagrammbild = platform::bildVon(*d->Picture2);
+    const QPointer<app::Bild2> geschlossen(d);
+    d->mnuEnde->trigger();
+    loescheGeschlosseneFenster();
+    ASSERT_TRUE(geschlossen.isNull());
+
+    starter.melde();
+    EXPECT_EQ(meldungen.gezeigt, (std::vector<Meldung>{{"Operation not possible!", base::MeldungsStil::Ausruf}}));
+    EXPECT_TRUE(gleichePixel(zwischenablage.inhalt, diagrammbild));
+    EXPECT_EQ(temp.inhalt(), "");
+    EXPECT_EQ(blatt(), b);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // clipboard, the dialogs and the launcher, for the print, save and hand-over
 // commands.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <QDir>
 #include <QFile>
 #include <QMainWindow>
@@ -11,6 +12,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 
 #include <optional>
@@ -132,14 +134,27 @@ public:
     std::vector<Speicherfrage> gefragt;
 };
 
+// Takes every document, or as `gelingt` says. It reports the outcome inside
+// the call, or, with `spaeter`, holds it back until `melde`, as the desktop's
+// opener reports it later.
 class AufzeichnenderStarter : public platform::Starter {
 public:
-    bool oeffnen(const QString& datei) override {
+    void oeffnen(const QString& datei, Ausgang ausgang) override {
         geoeffnet.push_back(datei);
-        return gelingt ? gelingt(datei) : true;
+        const bool ja = gelingt ? gelingt(datei) : true;
+        if (spaeter)
+            ausstehend.push_back([ausgang = std::move(ausgang), ja] { ausgang(ja); });
+        else
+            ausgang(ja);
+    }
+    // The outcomes held back, in the order of the calls.
+    void melde() {
+        for (const auto& ausgang : std::exchange(ausstehend, {})) ausgang();
     }
     std::function<bool(const QString&)> gelingt;
+    bool spaeter = false;
     std::vector<QString> geoeffnet;
+    std::vector<std::function<void()>> ausstehend;
 };
 
 class Ausgabetest : public ::testing::Test {
@@ -280,13 +295,36 @@ private:
 // A stand-in for the desktop's opener: a shell script named xdg-open in the
 // given folder, put first on the search path. The script gets the document
 // as its first argument.
-inline bool falscherOeffner(Umgebung& umgebung, const QString& ordner, const QByteArray& skript) {
+// A shell that is not there makes an opener that cannot start.
+inline bool falscherOeffner(Umgebung& umgebung, const QString& ordner, const QByteArray& skript,
+                            const QByteArray& shell = "/bin/sh") {
     QFile datei(ordner + QStringLiteral("/xdg-open"));
-    if (!datei.open(QIODevice::WriteOnly) || datei.write("#!/bin/sh\n" + skript) < 0) return false;
+    if (!datei.open(QIODevice::WriteOnly) || datei.write("#!" + shell + "\n" + skript) < 0) return false;
     datei.close();
     if (!datei.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) return false;
     umgebung.setze("PATH", ordner + QLatin1Char(':') + qEnvironmentVariable("PATH"));
     return true;
+}
+
+// An opener as xdg-open without a known desktop: it runs the application in
+// the foreground, here for a minute, after the given lines. It notes its
+// process id, then the application's, in the file "pid" beside it.
+inline bool oeffnerImVordergrund(Umgebung& umgebung, const QString& ordner, const QByteArray& davor = {}) {
+    const QByteArray pid = QFile::encodeName(ordner + QStringLiteral("/pid"));
+    return falscherOeffner(umgebung, ordner, davor + "echo $$ > '" + pid + "'\nexec sleep 60\n");
+}
+
+// Ends the application of oeffnerImVordergrund, which must still run, and
+// lets its opener be reaped, so that the process object that waits for it
+// goes too. False when it did not run.
+inline bool beendeAnwendung(const QString& ordner) {
+    QFile datei(ordner + QStringLiteral("/pid"));
+    if (!QTest::qWaitFor([&] { return datei.size() > 0; }, 10000) || !datei.open(QIODevice::ReadOnly)) return false;
+    const int anwendung = datei.readAll().trimmed().toInt();
+    if (anwendung <= 0 || ::kill(anwendung, SIGTERM) != 0) return false;
+    const bool geendet = QTest::qWaitFor([&] { return ::kill(anwendung, 0) != 0; }, 10000);
+    QTest::qWait(50);
+    return geendet;
 }
 
 // The real xdg-open as on a desktop where no application is registered for

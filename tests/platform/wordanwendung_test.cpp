@@ -1,8 +1,10 @@
 #include "platform/wordanwendung.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <QUrl>
 
 #include "platform/fensteraufnahme.h"
@@ -26,11 +28,35 @@ protected:
     EigenerTempOrdner temp;
 };
 
-TEST_F(WordAnwendungTest, JedesMalEinNeuesDokumentMitDerAufnahme) {
-    mnuWord_Click();
+// The outcome of each hand-over comes inside the call or later (the
+// parameter); later, it finds the picture still on the clipboard, the document
+// in place and nothing said yet.
+class WordAnwendungAusgang : public WordAnwendungTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        WordAnwendungTest::SetUp();
+        starter.spaeter = GetParam();
+    }
+    void uebergabe() {
+        const std::size_t gesagt = meldungen.gezeigt.size();
+        mnuWord_Click();
+        if (!starter.spaeter) return;
+        EXPECT_TRUE(gleichePixel(zwischenablage.inhalt, platform::bildVon(*fenster.Picture1)));
+        ASSERT_FALSE(starter.geoeffnet.empty());
+        EXPECT_TRUE(QFileInfo::exists(starter.geoeffnet.back()));
+        EXPECT_EQ(meldungen.gezeigt.size(), gesagt);
+        starter.melde();
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(Ausgang, WordAnwendungAusgang, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "spaeter" : "sofort"; });
+
+TEST_P(WordAnwendungAusgang, JedesMalEinNeuesDokumentMitDerAufnahme) {
+    uebergabe();
     const QImage erstes = platform::bildVon(*fenster.Picture1);
     fenster.faerbeBlock(QColor(250, 200, 0));
-    mnuWord_Click();
+    uebergabe();
     const QImage zweites = platform::bildVon(*fenster.Picture1);
 
     ASSERT_EQ(starter.geoeffnet.size(), 2u);
@@ -50,9 +76,9 @@ TEST_F(WordAnwendungTest, JedesMalEinNeuesDokumentMitDerAufnahme) {
     EXPECT_TRUE(meldungen.gezeigt.empty());
 }
 
-TEST_F(WordAnwendungTest, OhneTextverarbeitungBleibtDasBildAufDerZwischenablage) {
+TEST_P(WordAnwendungAusgang, OhneTextverarbeitungBleibtDasBildAufDerZwischenablage) {
     starter.gelingt = [](const QString&) { return false; };
-    mnuWord_Click();
+    uebergabe();
 
     EXPECT_EQ(meldungen.gezeigt, fehlschlag());
     EXPECT_TRUE(gleichePixel(zwischenablage.inhalt, platform::bildVon(*fenster.Picture1)));
@@ -65,10 +91,10 @@ TEST_F(WordAnwendungTest, OhneTextverarbeitungBleibtDasBildAufDerZwischenablage)
 
 // The document of an earlier hand-over stays for the word processor, in the
 // same folder.
-TEST_F(WordAnwendungTest, FehlschlagLaesstFruehereDokumenteStehen) {
-    mnuWord_Click();
+TEST_P(WordAnwendungAusgang, FehlschlagLaesstFruehereDokumenteStehen) {
+    uebergabe();
     starter.gelingt = [](const QString&) { return false; };
-    mnuWord_Click();
+    uebergabe();
 
     ASSERT_EQ(starter.geoeffnet.size(), 2u);
     EXPECT_TRUE(QFileInfo::exists(starter.geoeffnet[0]));
@@ -88,11 +114,41 @@ TEST_F(WordAnwendungTest, XdgOpenOhneAnwendungFuerRtf) {
     platform::dienste().starter = &xdgOpen;
 
     mnuWord_Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !meldungen.gezeigt.empty(); }, 30000));
 
     EXPECT_EQ(meldungen.gezeigt, fehlschlag());
     EXPECT_TRUE(gleichePixel(zwischenablage.inhalt, platform::bildVon(*fenster.Picture1)));
     EXPECT_EQ(zwischenablage.schritte, (std::vector<std::string>{"Bild"}));
     EXPECT_EQ(temp.inhalt(), "");
+}
+
+// Without a known desktop xdg-open runs the word processor in the foreground
+// until that closes: the hand-over returns at once all the same, and clears
+// the clipboard once the starter's patience has run out.
+TEST_F(WordAnwendungTest, WartetNichtAufDieTextverarbeitung) {
+    Umgebung umgebung;
+    ASSERT_TRUE(oeffnerImVordergrund(umgebung, ordner.path()));
+    platform::QtStarter vordergrund(std::chrono::milliseconds(1500));
+    platform::dienste().starter = &vordergrund;
+    ASSERT_TRUE(platform::Fensteraufnahme(fenster, *fenster.Picture1));
+    const QImage bild = platform::bildVon(*fenster.Picture1);
+
+    QElapsedTimer zeit;
+    zeit.start();
+    platform::WordAnwendungStarten(bild);
+    EXPECT_LT(zeit.elapsed(), 1000);
+    EXPECT_TRUE(gleichePixel(zwischenablage.inhalt, bild));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return zwischenablage.inhalt.isNull(); }, 10000));
+    EXPECT_GT(zeit.elapsed(), 1000);  // a coarse timer may end a little early
+    EXPECT_EQ(zwischenablage.schritte, (std::vector<std::string>{"Bild", "Clear"}));
+    EXPECT_TRUE(meldungen.gezeigt.empty());
+
+    // The document stays for the word processor, which still runs.
+    EXPECT_TRUE(beendeAnwendung(ordner.path()));
+    const QStringList privat = QDir(QDir::tempPath()).entryList({QStringLiteral("fluvan-*")}, QDir::Dirs);
+    ASSERT_EQ(privat.size(), 1);
+    EXPECT_EQ(QDir(QDir::tempPath() + QLatin1Char('/') + privat[0]).entryList(QDir::Files).size(), 1);
+    EXPECT_TRUE(meldungen.gezeigt.empty());
 }
 
 // The word processor itself opens a handed-over document: converted to PDF,
