@@ -44,7 +44,7 @@ TEST(Seitenanpassung, DruckgroesseAufDerSeite) {
     // clang-format on
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
-        const auto groesse = Ausdruck(fall.regel, fall.bild, fall.seitenbreite, fall.seitenhoehe);
+        const auto groesse = druckmass(fall.regel, fall.bild, fall.seitenbreite, fall.seitenhoehe);
         ASSERT_TRUE(groesse);
         // Exact: the final sizes are doubles, so 15,454.8 is not the float 15,454.7998.
         EXPECT_DOUBLE_EQ(groesse->breite, fall.breite);
@@ -69,7 +69,7 @@ TEST(Seitenanpassung, OhneBreiteOderHoeheKeinDruck) {
     };
     for (const Fall& fall : {Fall{{0, 16000}, Sw, Sh}, Fall{{21600, 0}, Sw, Sh}, Fall{{0, 0}, Sw, Sh},
                              Fall{{-5, 100}, Sw, Sh}, Fall{{21600, 16000}, 0, Sh}, Fall{{21600, 16000}, Sw, 0}}) {
-        EXPECT_FALSE(Ausdruck(DruckBild1, fall.bild, fall.breite, fall.hoehe))
+        EXPECT_FALSE(druckmass(DruckBild1, fall.bild, fall.breite, fall.hoehe))
             << fall.bild.breite << " x " << fall.bild.hoehe << " on " << fall.breite << " x " << fall.hoehe;
     }
 }
