@@ -48,8 +48,8 @@ void Bild1::baueSteuerelemente(QWidget* innen) {
     using namespace bild1;
     const Sprachlage& lage = sprachlage(sprache());
     const std::string_view s = sprache();
-    const QColor fensterfarbe = Fensterhintergrund.farbe();
-    const QColor steuerfarbe = Schaltflaeche.farbe();
+    const QColor fensterfarbe = qfarbe(Fensterhintergrund);
+    const QColor steuerfarbe = qfarbe(Schaltflaeche);
     const QColor weiss(255, 255, 255);
     const Qt::Alignment links = Qt::AlignLeft | Qt::AlignTop, mitte = Qt::AlignHCenter | Qt::AlignTop;
 
@@ -117,7 +117,7 @@ void Bild1::baueSteuerelemente(QWidget* innen) {
 
     // The frames lie over the label groups they enclose.
     const auto rahmen = [&](const char* name, Twips ort) {
-        auto* r = new Rechteck(innen, 1, Fenstertext.farbe());
+        auto* r = new Rechteck(innen, 1, qfarbe(Fenstertext));
         r->setObjectName(QString::fromLatin1(name));
         platziere(r, ort);
         return r;
@@ -132,7 +132,7 @@ void Bild1::baueSteuerelemente(QWidget* innen) {
     if (lage.line26) {
         Line26 = neu<QWidget>(innen, "Line26");
         Line26->setGeometry(pixel(Line26X1), pixel(Line26Y), pixel(Line26X2) - pixel(Line26X1) + 1, 1);
-        hintergrund(Line26, Fenstertext.farbe());
+        hintergrund(Line26, qfarbe(Fenstertext));
     }
 
     const QFont knopfschrift = schrift(Arial10_2Fett);

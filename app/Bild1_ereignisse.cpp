@@ -20,7 +20,7 @@ using platform::qtext;
 void Bild1::Form_Load() {
     const base::Variable stand = ladestand();
     const std::string trenner = platform::dienste().region->Dezimaltrennzeichen();
-    Diagrammfuellung(*MSChart1, output::diagrammfuellung(stand.Fehler, stand, trenner));
+    fuelleDiagramm(*MSChart1, output::diagrammgitter(stand.Fehler, stand, trenner));
 
     const output::Blattinhalt inhalt = output::blattinhalt(stand, trenner);
     for (std::size_t i = 0; i < 15; ++i) {

@@ -60,7 +60,7 @@ Bild2::Bild2() {
 void Bild2::Form_Load() {
     const base::Variable stand = ladestand();
     const std::string trenner = dienste().region->Dezimaltrennzeichen();
-    Diagrammfuellung(*MSChart2, output::diagrammfuellung(stand.Druckabfall, stand, trenner));
+    fuelleDiagramm(*MSChart2, output::diagrammgitter(stand.Druckabfall, stand, trenner));
 }
 
 void Bild2::mnuDiagrammDruck_Click() { platform::Drucken(*this, *Picture2, output::DruckBild2); }

@@ -18,7 +18,7 @@ platform::Diagrammgestaltung GestaltungMSChart2(std::string_view sprache) {
             qtext(ReihennameMSChart2)};
 }
 
-void Diagrammfuellung(platform::MSChart& chart, const output::Diagrammgitter& gitter) {
+void fuelleDiagramm(platform::MSChart& chart, const output::Diagrammgitter& gitter) {
     for (int r = 1; r <= output::Diagrammzeilen; ++r) {
         const output::Diagrammzeile& zeile = gitter[static_cast<std::size_t>(r - 1)];
         if (!zeile.leer) chart.SetData(r, 1, zeile.wert, 0);

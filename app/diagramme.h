@@ -3,7 +3,7 @@
 // fill that both loads run.
 #include <string_view>
 
-#include "output/diagrammfuellung.h"
+#include "output/diagrammgitter.h"
 #include "platform/mschart.h"
 
 namespace fluvan::app {
@@ -12,6 +12,6 @@ platform::Diagrammgestaltung GestaltungMSChart1(std::string_view sprache);
 platform::Diagrammgestaltung GestaltungMSChart2(std::string_view sprache);
 
 // Rows 1..20 get their values, then rows 1..21 their labels; row 21 keeps its null value.
-void Diagrammfuellung(platform::MSChart& chart, const output::Diagrammgitter& gitter);
+void fuelleDiagramm(platform::MSChart& chart, const output::Diagrammgitter& gitter);
 
 }  // namespace fluvan::app

@@ -26,7 +26,7 @@ QWidget* richteFensterEin(QMainWindow* fenster, const char* name, std::string_vi
     innen->setObjectName(QStringLiteral("Innenflaeche"));
     fenster->setCentralWidget(innen);
     platform::festeInnengroesse(innen, innenBreite, innenHoehe);
-    platform::hintergrund(innen, platform::Schaltflaeche.farbe());
+    platform::hintergrund(innen, platform::qfarbe(platform::Schaltflaeche));
     return innen;
 }
 

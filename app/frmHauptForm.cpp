@@ -73,8 +73,8 @@ void frmHauptForm::baueSteuerelemente() {
                        Qt::WindowCloseButtonHint);
         festeInnengroesse(innen, innenBreite, innenHoehe);
     }
-    const Systemfarbe& flaeche = lage.deutsch ? Bildlaufleiste : lage.spanisch ? InaktiverRahmen : AktiverRahmen;
-    hintergrund(innen, flaeche.farbe());
+    const base::Farbe& flaeche = lage.deutsch ? Bildlaufleiste : lage.spanisch ? InaktiverRahmen : AktiverRahmen;
+    hintergrund(innen, qfarbe(flaeche));
 
     const QFont ueberschrift = schrift("Arial", 12, true);
     const QFont feldKopf = schrift("MS Sans Serif", 9.6, true);
@@ -84,10 +84,10 @@ void frmHauptForm::baueSteuerelemente() {
     const Qt::Alignment rechts = Qt::AlignRight | Qt::AlignTop;
 
     const auto caption = [&](QWidget* eltern, const char* name, const base::Texte& texte, const QFont& font, Twips ort,
-                             const Systemfarbe& farbe, Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignTop) {
+                             const base::Farbe& farbe, Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignTop) {
         QLabel* label = beschriftung(eltern, name, texte[s], font, ausrichtung);
         platziere(label, ort);
-        hintergrund(label, farbe.farbe());
+        hintergrund(label, qfarbe(farbe));
         if (ausrichtung & Qt::AlignLeft) breiteNachText(label);
         return label;
     };
@@ -110,7 +110,7 @@ void frmHauptForm::baueSteuerelemente() {
     const auto option = [&](const char* name, Twips ort) {
         QRadioButton* knopf = neu<QRadioButton>(Frame1, name);
         platziere(knopf, ort);
-        hintergrund(knopf, Bildlaufleiste.farbe());
+        hintergrund(knopf, qfarbe(Bildlaufleiste));
         return knopf;
     };
     const auto knopf = [&](const char* name, const base::Texte& texte, Twips ort) {
@@ -157,7 +157,7 @@ void frmHauptForm::baueSteuerelemente() {
     Frame1 = neu<QGroupBox>(innen, "Frame1");
     Frame1->setTitle(text(hauptform::Frame1, s));
     platziere(Frame1, 360, 2760, 2412, 3252);
-    hintergrund(Frame1, Bildlaufleiste.farbe());
+    hintergrund(Frame1, qfarbe(Bildlaufleiste));
 
     const bool gbOderE = !lage.deutsch && !lage.franzoesisch;
     lblFlasch = caption(Frame1, "lblFlasch", hauptform::lblFlasch, beschriftet,

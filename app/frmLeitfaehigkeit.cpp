@@ -39,10 +39,10 @@ constexpr Twips platzCmdEnde{6360, 4320, 1212, 372};
 constexpr int tabTemperatur = platzLabel4.links - platzRichTextBox1.links;
 constexpr int tabLeitfaehigkeit = platzLabel5.links - platzRichTextBox1.links;
 
-void farben(QWidget* steuerelement, const Systemfarbe& grund, const Systemfarbe& schrift) {
+void farben(QWidget* steuerelement, const base::Farbe& grund, const base::Farbe& schrift) {
     QPalette palette = steuerelement->palette();
-    palette.setColor(QPalette::Base, grund.farbe());
-    palette.setColor(QPalette::Text, schrift.farbe());
+    palette.setColor(QPalette::Base, qfarbe(grund));
+    palette.setColor(QPalette::Text, qfarbe(schrift));
     steuerelement->setPalette(palette);
 }
 
@@ -76,7 +76,7 @@ frmLeitfaehigkeit::frmLeitfaehigkeit(std::filesystem::path dokument) : dokument(
     Label1 = beschriftung(this, "Label1", "", schrift("Arial", 12, true), Qt::AlignHCenter | Qt::AlignTop);
     Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label1->setLineWidth(1);
-    hintergrund(Label1, Titelleistentext.farbe());
+    hintergrund(Label1, qfarbe(Titelleistentext));
     platziere(Label1, platzLabel1);
 
     const QFont kopf = schrift("Arial", 7.8, true);

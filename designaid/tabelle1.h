@@ -2,8 +2,9 @@
 // The visible sheet "Tabelle1" of the design aid: its grid, its texts and their
 // look, its four input cells and its result cells, as plain data.
 #include <array>
-#include <cstdint>
 #include <string_view>
+
+#include "base/farbe.h"
 
 namespace fluvan::designaid {
 
@@ -35,22 +36,19 @@ constexpr Bereich bereich(std::string_view text) {
     return b;
 }
 
-struct Farbe {
-    std::uint8_t rot, gruen, blau;
-};
-inline constexpr Farbe schwarz{0, 0, 0};
-inline constexpr Farbe rot{255, 0, 0};
-inline constexpr Farbe blau{0, 0, 255};
-inline constexpr Farbe silber{192, 192, 192};
-inline constexpr Farbe hellorange{255, 153, 0};
-inline constexpr Farbe weiss{255, 255, 255};
+inline constexpr base::Farbe schwarz{0, 0, 0};
+inline constexpr base::Farbe rot{255, 0, 0};
+inline constexpr base::Farbe blau{0, 0, 255};
+inline constexpr base::Farbe silber{192, 192, 192};
+inline constexpr base::Farbe hellorange{255, 153, 0};
+inline constexpr base::Farbe weiss{255, 255, 255};
 
 // The sheet's fonts are named as the workbook names them.
 struct Schrift {
     std::string_view name = "Arial";
     int punkt = 10;
     bool fett = false;
-    Farbe farbe = schwarz;
+    base::Farbe farbe = schwarz;
 };
 
 struct Textlauf {
@@ -67,7 +65,7 @@ struct Blattzelle {
     Zellart art = Zellart::Text;
     std::array<Textlauf, 3> laeufe{};  // an input cell: its initial text; a result cell: its font
     bool mitGrund = false;
-    Farbe grund = weiss;
+    base::Farbe grund = weiss;
     Waagrecht waagrecht = Waagrecht::Standard;
     Senkrecht senkrecht = Senkrecht::Unten;
     bool umbrechen = false;

@@ -3,24 +3,21 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/masseinheiten.h"
 #include "base/zahlen.h"
 
 namespace fluvan::output {
-namespace {
 
-constexpr double HimetricProZoll = 2540;
-constexpr double TwipsProZoll = 1440;
-constexpr double PixelProZoll = 96;
+using base::HimetricProZoll, base::PixelProZoll, base::TwipsProZoll;
 
-}  // namespace
+// Worked in double: a float times the whole-number units would round on the way.
+float himetric(float twips) { return base::speichern(static_cast<double>(twips) * HimetricProZoll / TwipsProZoll); }
 
-float himetric(float twips) { return base::speichern(twips * HimetricProZoll / TwipsProZoll); }
-
-float twips(float himetric) { return base::speichern(himetric * TwipsProZoll / HimetricProZoll); }
+float twips(float himetric) { return base::speichern(static_cast<double>(himetric) * TwipsProZoll / HimetricProZoll); }
 
 Bildgroesse bildgroesse(int breitePixel, int hoehePixel) {
     auto umrechnen = [](int pixel) {
-        return static_cast<std::int32_t>(std::lround(pixel * HimetricProZoll / PixelProZoll));
+        return static_cast<std::int32_t>(std::lround(static_cast<double>(pixel) * HimetricProZoll / PixelProZoll));
     };
     return {umrechnen(breitePixel), umrechnen(hoehePixel)};
 }
@@ -30,7 +27,7 @@ Ausrichtung ausrichtung(const Druckregel& regel, Bildgroesse bild) {
     return Ausrichtung::Hochformat;
 }
 
-std::optional<Druckgroesse> Ausdruck(const Druckregel& regel, Bildgroesse bild, float breite, float hoehe) {
+std::optional<Druckgroesse> druckmass(const Druckregel& regel, Bildgroesse bild, float breite, float hoehe) {
     if (bild.breite <= 0 || bild.hoehe <= 0) return std::nullopt;
     if (!(breite > 0 && hoehe > 0)) return std::nullopt;
     try {

@@ -42,6 +42,6 @@ struct Druckgroesse {
 // from the picture's aspect times k, but never beyond the printable width; the
 // wide case takes the full width and keeps the aspect. No result for a picture
 // or page without width or height, or an arithmetic fault.
-std::optional<Druckgroesse> Ausdruck(const Druckregel& regel, Bildgroesse bild, float breite, float hoehe);
+std::optional<Druckgroesse> druckmass(const Druckregel& regel, Bildgroesse bild, float breite, float hoehe);
 
 }  // namespace fluvan::output

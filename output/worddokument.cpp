@@ -4,15 +4,16 @@
 #include <cmath>
 
 namespace fluvan::output {
-namespace {
 
-constexpr int TwipsProPixel = 1440 / 96;
-
-}  // namespace
+std::string rtfSeite() {
+    const std::string rand = std::to_string(Seitenrand);
+    return "\\paperw" + std::to_string(base::A4Breite) + "\\paperh" + std::to_string(base::A4Hoehe) + "\\margl" + rand +
+           "\\margr" + rand + "\\margt" + rand + "\\margb" + rand + "\n";
+}
 
 Bildmass bildmassAufSeite(int breitePixel, int hoehePixel) {
-    const double breite = static_cast<double>(breitePixel) * TwipsProPixel;
-    const double hoehe = static_cast<double>(hoehePixel) * TwipsProPixel;
+    const double breite = static_cast<double>(breitePixel) * base::TwipsProPixel;
+    const double hoehe = static_cast<double>(hoehePixel) * base::TwipsProPixel;
     if (breite <= 0 || hoehe <= 0) return {0, 0};
     const double faktor = std::min({1.0, Textbreite / breite, Texthoehe / hoehe});
     return {static_cast<int>(std::lround(breite * faktor)), static_cast<int>(std::lround(hoehe * faktor))};
@@ -33,7 +34,7 @@ std::string hexText(std::span<const unsigned char> bytes) {
 std::string wordDokument(std::span<const unsigned char> png, int breitePixel, int hoehePixel) {
     const Bildmass mass = bildmassAufSeite(breitePixel, hoehePixel);
     std::string text = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\n";
-    text += "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\n";
+    text += rtfSeite();
     text += "{\\pict\\pngblip\\picw" + std::to_string(breitePixel) + "\\pich" + std::to_string(hoehePixel) +
             "\\picwgoal" + std::to_string(mass.breite) + "\\pichgoal" + std::to_string(mass.hoehe) + "\n";
     text += hexText(png);

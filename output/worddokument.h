@@ -4,11 +4,17 @@
 #include <span>
 #include <string>
 
+#include "base/masseinheiten.h"
+
 namespace fluvan::output {
 
-// The text area of the page in twips: A4 with 2 cm margins.
-inline constexpr int Textbreite = 11906 - 2 * 1134;
-inline constexpr int Texthoehe = 16838 - 2 * 1134;
+// The page of the documents we write: A4 with 2 cm margins, in twips.
+inline constexpr int Seitenrand = 2 * base::TwipsProZentimeter;
+inline constexpr int Textbreite = base::A4Breite - 2 * Seitenrand;
+inline constexpr int Texthoehe = base::A4Hoehe - 2 * Seitenrand;
+
+// That page as RTF control words, a line of its own.
+std::string rtfSeite();
 
 struct Bildmass {
     int breite, hoehe;

@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <algorithm>
 
+#include "base/masseinheiten.h"
 #include "base/variable.h"
 #include "platform/bildhalter.h"
 #include "platform/dienste.h"
@@ -15,8 +16,6 @@
 
 namespace fluvan::platform {
 namespace {
-
-constexpr double TwipsProZoll = 1440;
 
 void notiereDrucker(const QPrinter& drucker) {
     base::Variable& v = base::Variable::instanz();
@@ -96,9 +95,9 @@ std::optional<QRectF> Bildflaeche(const QPrinter& drucker, const QImage& bild, c
     // Read in device pixels, as the painter draws: in inches it comes rounded
     // to hundredths and may reach past the area's edge.
     const QSizeF flaeche = drucker.pageRect(QPrinter::DevicePixel).size();
-    const double twipsProPixel = TwipsProZoll / drucker.resolution();
-    const auto mass = output::Ausdruck(regel, groesseVon(bild), static_cast<float>(flaeche.width() * twipsProPixel),
-                                       static_cast<float>(flaeche.height() * twipsProPixel));
+    const double twipsProPixel = static_cast<double>(base::TwipsProZoll) / drucker.resolution();
+    const auto mass = output::druckmass(regel, groesseVon(bild), static_cast<float>(flaeche.width() * twipsProPixel),
+                                        static_cast<float>(flaeche.height() * twipsProPixel));
     if (!mass) return std::nullopt;
     // The fit works in 32-bit floats and may end a fraction of a pixel past
     // the area's edge.

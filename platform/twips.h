@@ -1,15 +1,14 @@
 #pragma once
-// Window geometry in twips: 1440 twips are one inch, at 96 pixels per inch
-// (the platform's device-independent pixels) 15 twips are one pixel.
+// Window geometry in twips, shown in the platform's device-independent pixels.
+#include "base/masseinheiten.h"
+
 class QWidget;
 
 namespace fluvan::platform {
 
-inline constexpr int TwipsProZoll = 1440;
-inline constexpr int PixelProZoll = 96;
-
 // Twips to pixels, rounded to the nearest pixel.
 constexpr int pixel(int twips) {
+    using base::PixelProZoll, base::TwipsProZoll;
     return (twips * PixelProZoll + (twips >= 0 ? TwipsProZoll / 2 : -TwipsProZoll / 2)) / TwipsProZoll;
 }
 

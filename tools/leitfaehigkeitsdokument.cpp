@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "conductivity/stofftabelle.h"
+#include "output/worddokument.h"
 
 namespace {
 
@@ -24,12 +25,11 @@ using fluvan::conductivity::Marke;
 using fluvan::conductivity::Stoff;
 using fluvan::conductivity::Stofftabelle;
 
-constexpr std::string_view Kopf =
+constexpr std::string_view Anfang =
     "{\\rtf1\\ansi\\ansicpg1252\\deff0\n"
     "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n"
-    "{\\info{\\title Leitfaehigkeit}}\n"
-    "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\n"
-    "\\pard\\plain\\f0\\fs16\n";
+    "{\\info{\\title Leitfaehigkeit}}\n";
+constexpr std::string_view Absatzformat = "\\pard\\plain\\f0\\fs16\n";
 
 // Concentration [ % ], Temp. [ °C ], Conductivity [ µS/cm ]: the columns stand
 // under the window's headings.
@@ -63,7 +63,7 @@ void absatz(std::ostream& aus, const Marke& marke) { aus << "\\pard " << marke.t
 
 std::string dokument() {
     std::ostringstream aus;
-    aus << Kopf;
+    aus << Anfang << fluvan::output::rtfSeite() << Absatzformat;
     for (const Abschnitt& abschnitt : Abschnitte) {
         std::vector<const Stoff*> zeilen;
         for (const Stoff& s : Stofftabelle)

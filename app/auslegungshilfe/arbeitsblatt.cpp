@@ -13,6 +13,7 @@
 #include "designaid/auslegungsblock.h"
 #include "designaid/zellwert.h"
 #include "platform/dienste.h"
+#include "platform/qfarbe.h"
 #include "platform/qtext.h"
 #include "platform/schriften.h"
 #include "platform/twips.h"
@@ -24,8 +25,6 @@ using namespace designaid;
 namespace {
 
 constexpr int randPixel = 3;  // the gap between a cell's edge and its text
-
-QColor qFarbe(Farbe f) { return QColor(f.rot, f.gruen, f.blau); }
 
 QFont qSchrift(const Schrift& s) { return platform::schrift(s.name, s.punkt, s.fett); }
 
@@ -94,7 +93,7 @@ void haengeAn(Absatz& a, const QString& text, const Schrift& schrift) {
     bereich.start = static_cast<int>(a.text.size());
     bereich.length = static_cast<int>(text.size());
     bereich.format.setFont(qSchrift(schrift));
-    bereich.format.setForeground(qFarbe(schrift.farbe));
+    bereich.format.setForeground(platform::qfarbe(schrift.farbe));
     a.text += text;
     a.formate.append(bereich);
 }
@@ -147,8 +146,8 @@ Arbeitsblatt::Arbeitsblatt(QWidget* parent)
         feld->setFrame(false);
         feld->setFont(qSchrift(zelle.laeufe[0].schrift));
         QPalette farben = feld->palette();
-        farben.setColor(QPalette::Base, qFarbe(zelle.mitGrund ? zelle.grund : weiss));
-        farben.setColor(QPalette::Text, qFarbe(zelle.laeufe[0].schrift.farbe));
+        farben.setColor(QPalette::Base, platform::qfarbe(zelle.mitGrund ? zelle.grund : weiss));
+        farben.setColor(QPalette::Text, platform::qfarbe(zelle.laeufe[0].schrift.farbe));
         feld->setPalette(farben);
         feld->setTextMargins(randPixel - 1, 0, randPixel - 1, 0);
         feld->setGeometry(rechteck(bereich(zelle.bereich)));
@@ -210,7 +209,7 @@ int Arbeitsblatt::rechterRandFrei(const Bereich& b) const {
 void Arbeitsblatt::zeichneZelle(QPainter& maler, const Blattzelle& zelle) const {
     const Bereich b = bereich(zelle.bereich);
     const QRect feld = rechteck(b);
-    if (zelle.mitGrund) maler.fillRect(feld, qFarbe(zelle.grund));
+    if (zelle.mitGrund) maler.fillRect(feld, platform::qfarbe(zelle.grund));
     if (zelle.art == Zellart::Eingabe) return;
 
     Absatz a = absatz(zelle);

@@ -131,7 +131,7 @@ TEST_F(Hauptform, HintergrundfarbenImGezeichnetenFenster) {
     using namespace platform;
     frmHauptForm* form = hauptform("D");
     const QImage bild = form->grab().toImage();
-    const std::vector<std::pair<QWidget*, Systemfarbe>> faelle{
+    const std::vector<std::pair<QWidget*, base::Farbe>> faelle{
         {form->Option1, Bildlaufleiste},    {form->Option2, Bildlaufleiste}, {form->Option3, Bildlaufleiste},
         {form->lblFlasch, Bildlaufleiste},  {form->Label9, Bildlaufleiste},  {form->Label10, Bildlaufleiste},
         {form->lblLaenge, InaktiverRahmen}, {form->Label7, InaktiverRahmen}, {form->Label4, AktiverRahmen},
@@ -141,7 +141,7 @@ TEST_F(Hauptform, HintergrundfarbenImGezeichnetenFenster) {
         const auto* label = qobject_cast<QLabel*>(w);
         const bool rechts = label && (label->alignment() & Qt::AlignRight);
         const QPoint ecke = w->mapTo(form, QPoint(rechts ? 0 : w->width() - 1, 1));
-        EXPECT_EQ(bild.pixelColor(ecke), farbe.farbe()) << w->objectName().toStdString();
+        EXPECT_EQ(bild.pixelColor(ecke), qfarbe(farbe)) << w->objectName().toStdString();
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -51,16 +52,28 @@ TEST(Wertachse, FolgtDenWertenMitLesbarerTeilung) {
 // Whatever the values, the scale is usable: finite, bounded in divisions,
 // every finite value inside it; never a division by zero or an endless axis.
 TEST(Wertachse, BleibtBeiExtremenWertenBrauchbar) {
+    struct Fall {
+        const char* name;
+        std::vector<double> werte;
+    };
     // clang-format off
-    const std::vector<std::vector<double>> faelle = {
-        {DBL_MAX, -DBL_MAX}, {DBL_MAX}, {-DBL_MAX, 1}, {DBL_MIN}, {1e-300, 1e300},
-        {3.4028235e38, -1}, {1, 1 + 1e-12}, {-7, -7, -7}, {123456.789, 123456.79},
+    const Fall faelle[] = {
+        {"groesste beider Vorzeichen", {DBL_MAX, -DBL_MAX}},
+        {"groesste allein",            {DBL_MAX}},
+        {"tiefste mit 1",              {-DBL_MAX, 1}},
+        {"kleinste normale Zahl",      {DBL_MIN}},
+        {"600 Dekaden auseinander",    {1e-300, 1e300}},
+        {"groesster float mit -1",     {3.4028235e38, -1}},
+        {"fast gleich",                {1, 1 + 1e-12}},
+        {"alle gleich negativ",        {-7, -7, -7}},
+        {"gross und fast gleich",      {123456.789, 123456.79}},
     };
     // clang-format on
     for (int teile : {-5, 0, 1, 8, 1000000}) {
-        for (const auto& werte : faelle) {
+        for (const auto& [name, werte] : faelle) {
+            SCOPED_TRACE(std::string(name) + ", " + std::to_string(teile) + " Teile");
             const Wertachse achse = wertachse(werte, teile);
-            ASSERT_TRUE(std::isfinite(achse.teilung) && achse.teilung > 0) << werte[0];
+            ASSERT_TRUE(std::isfinite(achse.teilung) && achse.teilung > 0);
             EXPECT_LE(achse.unten, 0);
             EXPECT_GE(achse.oben, 0);
             EXPECT_LT(achse.unten, achse.oben);
@@ -107,11 +120,12 @@ TEST(Beschriftungsschritt, GezeigteUeberlappenNie) {
     for (int versuch = 0; versuch < 50; ++versuch) {
         for (int i = 0; i < 21; ++i) breiten[i] = 5 + (i * 37 + versuch * 11) % (3 * versuch + 7);
         const double abstand = 19;
+        SCOPED_TRACE("Versuch " + std::to_string(versuch));
         const int schritt = beschriftungsschritt(breiten, abstand, 4);
         if (schritt == 21) continue;
         EXPECT_EQ(20 % schritt, 0);
         for (int i = 0; i + schritt < 21; i += schritt)
-            EXPECT_LE((breiten[i] + breiten[i + schritt]) / 2 + 4, schritt * abstand) << versuch;
+            EXPECT_LE((breiten[i] + breiten[i + schritt]) / 2 + 4, schritt * abstand) << "ab Beschriftung " << i + 1;
     }
 }
 

@@ -14,6 +14,9 @@ TEST(Seitenanpassung, UmrechnungDesDruckers) {
     EXPECT_EQ(himetric(Sw), 27940.0f);
     EXPECT_EQ(himetric(Sh), 19050.0f);
     EXPECT_EQ(twips(19050.0f), 10800.0f);
+    // A wide page, where 26,421 × 2,540 is past a float's whole numbers: the
+    // product is taken in double (in float it would give 46,603.711).
+    EXPECT_EQ(himetric(26421), 46603.707f);
     const Bildgroesse bild = bildgroesse(96, 48);
     EXPECT_EQ(bild.breite, 2540);
     EXPECT_EQ(bild.hoehe, 1270);
@@ -44,7 +47,7 @@ TEST(Seitenanpassung, DruckgroesseAufDerSeite) {
     // clang-format on
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
-        const auto groesse = Ausdruck(fall.regel, fall.bild, fall.seitenbreite, fall.seitenhoehe);
+        const auto groesse = druckmass(fall.regel, fall.bild, fall.seitenbreite, fall.seitenhoehe);
         ASSERT_TRUE(groesse);
         // Exact: the final sizes are doubles, so 15,454.8 is not the float 15,454.7998.
         EXPECT_DOUBLE_EQ(groesse->breite, fall.breite);
@@ -64,14 +67,22 @@ TEST(Seitenanpassung, Ausrichtung) {
 
 TEST(Seitenanpassung, OhneBreiteOderHoeheKeinDruck) {
     struct Fall {
+        const char* name;
         Bildgroesse bild;
         float breite, hoehe;
     };
-    for (const Fall& fall : {Fall{{0, 16000}, Sw, Sh}, Fall{{21600, 0}, Sw, Sh}, Fall{{0, 0}, Sw, Sh},
-                             Fall{{-5, 100}, Sw, Sh}, Fall{{21600, 16000}, 0, Sh}, Fall{{21600, 16000}, Sw, 0}}) {
-        EXPECT_FALSE(Ausdruck(DruckBild1, fall.bild, fall.breite, fall.hoehe))
-            << fall.bild.breite << " x " << fall.bild.hoehe << " on " << fall.breite << " x " << fall.hoehe;
-    }
+    // clang-format off
+    const Fall faelle[] = {
+        {"Bild ohne Breite",          {0, 16000},     Sw, Sh},
+        {"Bild ohne Hoehe",           {21600, 0},     Sw, Sh},
+        {"leeres Bild",               {0, 0},         Sw, Sh},
+        {"Bild mit negativer Breite", {-5, 100},      Sw, Sh},
+        {"Seite ohne Breite",         {21600, 16000}, 0,  Sh},
+        {"Seite ohne Hoehe",          {21600, 16000}, Sw, 0},
+    };
+    // clang-format on
+    for (const Fall& fall : faelle)
+        EXPECT_FALSE(druckmass(DruckBild1, fall.bild, fall.breite, fall.hoehe)) << fall.name;
 }
 
 }  // namespace

@@ -52,15 +52,32 @@ TEST(Worddokument, BildAlsPngMitSeinerGroesse) {
 
 TEST(Worddokument, GrossesBildPasstAufDieSeite) {
     struct Fall {
+        const char* name;
         int breite, hoehe;
         Bildmass mass;
     };
-    for (const Fall& fall : {Fall{100, 50, {1500, 750}}, Fall{1000, 500, {Textbreite, Textbreite / 2}},
-                             Fall{100, 2000, {729, Texthoehe}}, Fall{0, 10, {0, 0}}}) {
+    // clang-format off
+    const Fall faelle[] = {
+        {"passt: 15 Twips je Pixel",          100,  50,   {1500, 750}},
+        {"zu breit: volle Textbreite",        1000, 500,  {9638, 4819}},
+        {"zu hoch: volle Texthoehe",          100,  2000, {729, 14570}},
+        {"ohne Breite: nichts",               0,    10,   {0, 0}},
+    };
+    // clang-format on
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
         const Bildmass mass = bildmassAufSeite(fall.breite, fall.hoehe);
-        EXPECT_EQ(mass.breite, fall.mass.breite) << fall.breite << " x " << fall.hoehe;
-        EXPECT_EQ(mass.hoehe, fall.mass.hoehe) << fall.breite << " x " << fall.hoehe;
+        EXPECT_EQ(mass.breite, fall.mass.breite);
+        EXPECT_EQ(mass.hoehe, fall.mass.hoehe);
     }
+}
+
+// A4 (21 × 29.7 cm) with 2 cm margins, in the document's own words.
+TEST(Worddokument, SeiteA4MitZweiZentimeterRand) {
+    const std::string seite = "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\n";
+    EXPECT_EQ(rtfSeite(), seite);
+    const std::string dokument = wordDokument({}, 1, 1);
+    EXPECT_NE(dokument.find("}\n" + seite + "{\\pict"), std::string::npos) << dokument;
 }
 
 TEST(Worddokument, HexZeilen) {

@@ -82,8 +82,13 @@ TEST_F(BmpSpeicherungTest, ZweiterDialogSchlaegtDenErstenNamenVor) {
 }
 
 TEST_F(BmpSpeicherungTest, AbbruchOderLeererNameSchreibtNichts) {
-    for (const std::optional<QString>& antwort : {std::optional<QString>(), std::optional<QString>(QString())}) {
-        speicherdialog.antwort = antwort;
+    struct Fall {
+        const char* name;
+        std::optional<QString> antwort;
+    };
+    for (const Fall& fall : {Fall{"Abbruch", std::nullopt}, Fall{"leerer Name", QString()}}) {
+        SCOPED_TRACE(fall.name);
+        speicherdialog.antwort = fall.antwort;
         CommonDialog1.speichern(fenster, *fenster.Picture1);
         EXPECT_TRUE(QDir(ordner.path()).entryList(QDir::Files).isEmpty());
         EXPECT_TRUE(meldungen.gezeigt.empty());
@@ -108,13 +113,18 @@ TEST_F(BmpSpeicherungTest, DieAufnahmeNichtWasSpaeterAufDerZwischenablageLiegt) 
 }
 
 TEST_F(BmpSpeicherungTest, NichtSchreibbarZeigtDieMeldungUndLaesstDieDateiStehen) {
-    // A name the file system refuses, and a folder that does not exist.
-    for (const QString& name : {pfad(QString(300, QLatin1Char('x'))), pfad(QStringLiteral("fehlt/blatt.bmp"))}) {
+    struct Fall {
+        const char* name;
+        QString datei;
+    };
+    for (const Fall& fall : {Fall{"Name, den das Dateisystem ablehnt", pfad(QString(300, QLatin1Char('x')))},
+                             Fall{"Ordner, den es nicht gibt", pfad(QStringLiteral("fehlt/blatt.bmp"))}}) {
+        SCOPED_TRACE(fall.name);
         meldungen.gezeigt.clear();
-        speicherdialog.antwort = name;
+        speicherdialog.antwort = fall.datei;
         CommonDialog1.speichern(fenster, *fenster.Picture1);
         EXPECT_EQ(meldungen.gezeigt, fehlschlag());
-        EXPECT_FALSE(QFileInfo::exists(name));
+        EXPECT_FALSE(QFileInfo::exists(fall.datei));
     }
 
     // A folder that cannot be written, holding a file that can: the old file

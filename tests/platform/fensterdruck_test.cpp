@@ -167,6 +167,7 @@ TEST_F(FensterdruckTest, DruckerFehlerZeigtDieMeldungDerSprache) {
     };
     for (const Fall& fall : {Fall{"D", "Vorgang nicht möglich!"}, Fall{"GB", "Operation not possible!"},
                              Fall{"F", "Opération impossible!"}, Fall{"E", "¡Operación imposible!"}}) {
+        SCOPED_TRACE(fall.sprache);
         base::Variable::instanz().Sprache = fall.sprache;
         druckeBlatt(pfad(QStringLiteral("kein/ordner/druck.pdf")));
         EXPECT_EQ(meldungen.gezeigt, (std::vector<Meldung>{{fall.text, base::MeldungsStil::Ausruf}}));

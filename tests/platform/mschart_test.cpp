@@ -7,6 +7,8 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -24,6 +26,17 @@ const Diagrammgestaltung Druckverlust{QStringLiteral("Druckverlust"), 7, QString
                                       QStringLiteral("Druckverlust")};
 
 using Werte = std::array<double, 20>;
+
+// The two charts at the sizes their windows give them.
+struct Diagrammgroesse {
+    const char* name;
+    const Diagrammgestaltung& gestaltung;
+    int breite, hoehe;
+};
+const Diagrammgroesse Diagrammgroessen[] = {
+    {"Fehlerkurve des Blatts", Fehlerkurve, pixel(7932), pixel(8292)},
+    {"Druckverlust des Diagramms", Druckverlust, pixel(9612), pixel(6852)},
+};
 
 std::vector<int> schwarzeLinien(const QImage& bild);
 
@@ -188,18 +201,23 @@ TEST(MSChart, NeueDatenZeichnenSichSelbst) {
     chart.installEventFilter(&maler);
     chart.show();
     QCoreApplication::processEvents();
-    for (auto aenderung : {+[](MSChart& c) { c.SetData(3, 1, 1.5, 0); },
-                           +[](MSChart& c) { c.RowLabel(3, 1, QStringLiteral("12,5")); }}) {
+    struct Fall {
+        const char* name;
+        void (*aenderung)(MSChart&);
+    };
+    for (const Fall& fall : {Fall{"Wert", [](MSChart& c) { c.SetData(3, 1, 1.5, 0); }},
+                             Fall{"Beschriftung", [](MSChart& c) { c.RowLabel(3, 1, QStringLiteral("12,5")); }}}) {
+        SCOPED_TRACE(fall.name);
         const int vorher = maler.anzahl;
-        aenderung(chart);
+        fall.aenderung(chart);
         QCoreApplication::processEvents();
         EXPECT_GT(maler.anzahl, vorher);
     }
 }
 
 TEST(MSChart, DunkelblauerRahmenUmWeissenGrund) {
-    for (auto [gestaltung, breite, hoehe] :
-         {std::tuple{Fehlerkurve, pixel(7932), pixel(8292)}, std::tuple{Druckverlust, pixel(9612), pixel(6852)}}) {
+    for (const auto& [name, gestaltung, breite, hoehe] : Diagrammgroessen) {
+        SCOPED_TRACE(name);
         Diagramm d(gestaltung, breite, hoehe);
         d.fuelle({});
         const QImage bild = d.bild();
@@ -233,8 +251,8 @@ std::pair<int, int> tintenspanne(const QImage& bild, int von, int bis) {
 // The title centred at the top; the footnote at the bottom left, only where
 // the design has one.
 TEST(MSChart, TitelObenMittigFussnoteUntenLinks) {
-    for (auto [gestaltung, breite, hoehe] :
-         {std::tuple{Fehlerkurve, pixel(7932), pixel(8292)}, std::tuple{Druckverlust, pixel(9612), pixel(6852)}}) {
+    for (const auto& [name, gestaltung, breite, hoehe] : Diagrammgroessen) {
+        SCOPED_TRACE(name);
         Diagramm d(gestaltung, breite, hoehe);  // unfilled: no category labels near the bottom
         const QImage bild = d.bild();
         const auto [titelLinks, titelRechts] = tintenspanne(bild, 1, 24);
@@ -260,7 +278,9 @@ TEST(MSChart, ReiheLaeuftVonLinksNachRechtsDurchAlleZwanzigKategorien) {
         zickzack[i] = i % 2 ? 3 : 1;
         krumm[i] = 100.0 / (i + 1);  // falling, as an error curve from 5 % to 100 %
     }
-    for (const Werte& werte : {steigend, zickzack, krumm}) {
+    for (const auto& [name, werte] : {std::pair{"steigend", steigend}, std::pair{"zickzack", zickzack},
+                                      std::pair{"fallend wie eine Fehlerkurve", krumm}}) {
+        SCOPED_TRACE(name);
         Diagramm d;
         d.fuelle(werte);
         const QImage bild = d.bild();
@@ -389,13 +409,15 @@ TEST(MSChart, NichtEndlicheUndExtremeWerte) {
 // and the first and the last (the unit) stay.
 TEST(MSChart, KategoriebeschriftungenUeberlappenNie) {
     struct Fall {
+        const char* name;
         QString muster;
         int gezeigt;  // 0: fewer than 21, at least 2
     };
-    for (const Fall& fall : {Fall{QStringLiteral("%1"), 21}, Fall{QStringLiteral("Beschriftung%1"), 0},
-                             Fall{QString(300, QChar('W')) + QStringLiteral("%1"), 0}}) {
-        for (auto [gestaltung, breite, hoehe] :
-             {std::tuple{Fehlerkurve, pixel(7932), pixel(8292)}, std::tuple{Druckverlust, pixel(9612), pixel(6852)}}) {
+    for (const Fall& fall :
+         {Fall{"kurz: alle", QStringLiteral("%1"), 21}, Fall{"lang: ausgeduennt", QStringLiteral("Beschriftung%1"), 0},
+          Fall{"ueberlang: ausgeduennt", QString(300, QChar('W')) + QStringLiteral("%1"), 0}}) {
+        for (const auto& [name, gestaltung, breite, hoehe] : Diagrammgroessen) {
+            SCOPED_TRACE(std::string(fall.name) + ", " + name);
             Diagramm d(gestaltung, breite, hoehe);
             d.fuelle({});
             double breiteste = 0;
@@ -418,7 +440,7 @@ TEST(MSChart, KategoriebeschriftungenUeberlappenNie) {
             }
             // Two labels run together would make a block wider than any one label.
             for (auto [von, bis] : bloecke) {
-                EXPECT_LE(bis - von, std::min(breiteste, breite / 4.0) + 2) << fall.muster.toStdString();
+                EXPECT_LE(bis - von, std::min(breiteste, breite / 4.0) + 2);
                 EXPECT_GT(von, 0);
                 EXPECT_LT(bis, breite);
             }

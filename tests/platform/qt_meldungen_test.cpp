@@ -33,12 +33,14 @@ Gesehen zeigeUndSchliesse(const std::string& prompt, base::MeldungsStil stil) {
 
 TEST(QtMeldungen, TitelOkUndDasSymbolDesStils) {
     struct Fall {
+        const char* name;
         base::MeldungsStil stil;
         QMessageBox::Icon symbol;
     };
-    for (const Fall& fall : {Fall{base::MeldungsStil::Frage, QMessageBox::Question},
-                             Fall{base::MeldungsStil::Kritisch, QMessageBox::Critical},
-                             Fall{base::MeldungsStil::Ausruf, QMessageBox::Warning}}) {
+    for (const Fall& fall : {Fall{"Frage", base::MeldungsStil::Frage, QMessageBox::Question},
+                             Fall{"kritisch", base::MeldungsStil::Kritisch, QMessageBox::Critical},
+                             Fall{"Ausruf", base::MeldungsStil::Ausruf, QMessageBox::Warning}}) {
+        SCOPED_TRACE(fall.name);
         const Gesehen gesehen = zeigeUndSchliesse("Viskosität <b>?</b>", fall.stil);
         EXPECT_EQ(gesehen.titel, "Fluvan II");
         EXPECT_EQ(gesehen.text, QString::fromUtf8("Viskosität <b>?</b>"));

@@ -1,10 +1,10 @@
-#include "output/diagrammfuellung.h"
+#include "output/diagrammgitter.h"
 
 #include "base/zahlen.h"
 
 namespace fluvan::output {
 
-Diagrammgitter diagrammfuellung(const base::Kurve& kurve, const base::Variable& v, std::string_view trenner) {
+Diagrammgitter diagrammgitter(const base::Kurve& kurve, const base::Variable& v, std::string_view trenner) {
     Diagrammgitter gitter;
     for (int r = 1; r <= 20; ++r) {
         Diagrammzeile& zeile = gitter[static_cast<std::size_t>(r - 1)];

@@ -22,6 +22,6 @@ using Diagrammgitter = std::array<Diagrammzeile, Diagrammzeilen>;
 
 // The fill with curve array `kurve` (Fehler or Druckabfall), labelled with the
 // flows Durchfluss and, in row 21, EinheitText.
-Diagrammgitter diagrammfuellung(const base::Kurve& kurve, const base::Variable& v, std::string_view trenner);
+Diagrammgitter diagrammgitter(const base::Kurve& kurve, const base::Variable& v, std::string_view trenner);
 
 }  // namespace fluvan::output

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "output/diagrammfuellung.h"
+#include "output/diagrammgitter.h"
 
 namespace fluvan::output {
 namespace {
 
 // Row r shows curve point 21 - r: the 5 % point left, the 100 % point right,
 // then the unit text as a last category without a value.
-TEST(Diagrammfuellung, ZeilenInUmgekehrterPunktfolge) {
+TEST(Diagrammgitter, ZeilenInUmgekehrterPunktfolge) {
     base::Variable v;
     for (int k = 1; k <= 20; ++k) {
         v.Durchfluss(k) = 12.5f * static_cast<float>(21 - k) / 20;
@@ -18,7 +18,7 @@ TEST(Diagrammfuellung, ZeilenInUmgekehrterPunktfolge) {
 
     for (const auto& [trenner, erste, letzte] : {std::tuple{",", "0,625", "12,5"}, std::tuple{".", "0.625", "12.5"}}) {
         SCOPED_TRACE(trenner);
-        const Diagrammgitter g = diagrammfuellung(v.Fehler, v, trenner);
+        const Diagrammgitter g = diagrammgitter(v.Fehler, v, trenner);
         EXPECT_EQ(g[0].beschriftung, erste);
         EXPECT_EQ(g[19].beschriftung, letzte);
         EXPECT_EQ(g[7].beschriftung, "5") << "no decimals on a whole flow";
@@ -34,11 +34,11 @@ TEST(Diagrammfuellung, ZeilenInUmgekehrterPunktfolge) {
 }
 
 // The 32-bit value is widened unchanged; the diagram takes Druckabfall.
-TEST(Diagrammfuellung, WerteUnveraendertAusDerKurve) {
+TEST(Diagrammgitter, WerteUnveraendertAusDerKurve) {
     base::Variable v;
     v.Druckabfall(1) = 0.57f;
     v.Druckabfall(20) = 123456.7f;
-    const Diagrammgitter g = diagrammfuellung(v.Druckabfall, v, ",");
+    const Diagrammgitter g = diagrammgitter(v.Druckabfall, v, ",");
     EXPECT_EQ(g[19].wert, static_cast<double>(0.57f));
     EXPECT_EQ(g[0].wert, static_cast<double>(123456.7f));
     EXPECT_EQ(g[20].beschriftung, "") << "no unit text yet";
