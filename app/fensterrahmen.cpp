@@ -64,6 +64,9 @@ QWidget* richteMenuefensterEin(QMainWindow* fenster, const char* name, std::stri
 }
 
 void schliesseRahmenAb(QMainWindow* fenster, const Rahmen& rahmen) {
+    // A sizeable window starts at its inside size below the menu bar.
+    if (rahmen.art == Rahmenart::Veraenderlich)
+        fenster->resize(pixel(rahmen.innenBreite), pixel(rahmen.innenHoehe) + fenster->menuBar()->sizeHint().height());
     fenster->adjustSize();
     if (rahmen.art != Rahmenart::Veraenderlich) fenster->setFixedSize(fenster->size());
     if (rahmen.zentriert) platform::zentriere(fenster);
