@@ -90,49 +90,52 @@ inline constexpr Lage LageD{
     .fokusfolge = {"cmdNeueBerechnung", "cmdEnde", "Picture1", "MSChart1"},
 };
 
-// The other languages start with the picture holder.
-inline constexpr Fokusfolge<4> AndereFokusfolge = {"Picture1", "cmdEnde", "cmdNeueBerechnung", "MSChart1"};
+// The other languages start with the picture holder, and place it further right.
+inline constexpr Lage Andere = [] {
+    Lage l = LageD;
+    l.Picture1.links = 9960;
+    l.fokusfolge = {"Picture1", "cmdEnde", "cmdNeueBerechnung", "MSChart1"};
+    return l;
+}();
+
+// The English and the French chart.
+inline constexpr Twips MSChart1Eingerueckt{240, 120, 7812, 8172};
+
+// What the French and the Spanish window share.
+constexpr Lage franzoesischSpanisch(Lage l) {
+    l.Label1_36Schrift = {"MS Sans Serif", 9.6, true};
+    l.Label9Schrift = {"Arial", 10.8, true};
+    l.Label5.breite = 1188;
+    l.Label5.hoehe = 216;
+    return l;
+}
 
 inline constexpr Lage LageGB = [] {
-    Lage l = LageD;
+    Lage l = Andere;
     l.rahmen.art = Rahmenart::FestDialog;
-    l.MSChart1 = {240, 120, 7812, 8172};
+    l.MSChart1 = MSChart1Eingerueckt;
     l.Label1_38.hoehe = l.Label1_39.hoehe = l.Label4.hoehe = 492;
     l.Line26 = Linie{8280, 9360, 1680};
     l.cmdNeueBerechnung.hoehe = l.cmdEnde.hoehe = 732;
-    l.Picture1.links = 9960;
-    l.fokusfolge = AndereFokusfolge;
     return l;
 }();
 
 inline constexpr Lage LageF = [] {
-    Lage l = LageD;
+    Lage l = franzoesischSpanisch(Andere);
     l.rahmen.art = Rahmenart::FestDialog;
-    l.MSChart1 = {240, 120, 7812, 8172};
-    l.Label1_36Schrift = {"MS Sans Serif", 9.6, true};
-    l.Label9Schrift = {"Arial", 10.8, true};
-    l.Label5.breite = 1188;
-    l.Label5.hoehe = 216;
+    l.MSChart1 = MSChart1Eingerueckt;
     l.Label7Schrift = {"MS Sans Serif", 7.8, true};
     l.Label1_38.hoehe = 492;
     l.Label4.hoehe = 372;
-    l.Picture1.links = 9960;
-    l.fokusfolge = AndereFokusfolge;
     return l;
 }();
 
 inline constexpr Lage LageE = [] {
-    Lage l = LageD;
+    Lage l = franzoesischSpanisch(Andere);
     l.fensterschrift = {"MS Sans Serif", 8};
     l.MSChart1.hoehe = 8172;
-    l.Label1_36Schrift = {"MS Sans Serif", 9.6, true};
-    l.Label9Schrift = {"Arial", 10.8, true};
-    l.Label5.breite = 1188;
-    l.Label5.hoehe = 216;
     l.Label1_38.hoehe = l.Label1_39.hoehe = 492;
     l.cmdNeueBerechnung.hoehe = l.cmdEnde.hoehe = 732;
-    l.Picture1.links = 9960;
-    l.fokusfolge = AndereFokusfolge;
     return l;
 }();
 

@@ -83,25 +83,26 @@ inline constexpr Lage LageD{
                    "txtVisco", "txtDichte"},
 };
 
-// The focus order of the other languages.
-inline constexpr Fokusfolge<16> AndereFokusfolge = {"cboZeitEinheiten", "txtTAG",       "txtKunde",       "cmdEnde",
-                                                    "txtVolumen",       "cboEinheiten", "cmdFehlerkurve", "cboMIDDN",
-                                                    "cboMIDDaten",      "txtVKNummer",  "txtDichte",      "txtVisco",
-                                                    "txtLaenge",        "Option1",      "Option2",        "Option3"};
-
-inline constexpr Lage LageGB = [] {
+// The other languages: their own focus order, the inside in the active-border colour.
+inline constexpr Lage Andere = [] {
     Lage l = LageD;
     l.Innenflaeche = &platform::AktiverRahmen;
+    l.fokusfolge = {"cboZeitEinheiten", "txtTAG",   "txtKunde",    "cmdEnde",     "txtVolumen", "cboEinheiten",
+                    "cmdFehlerkurve",   "cboMIDDN", "cboMIDDaten", "txtVKNummer", "txtDichte",  "txtVisco",
+                    "txtLaenge",        "Option1",  "Option2",     "Option3"};
+    return l;
+}();
+
+inline constexpr Lage LageGB = [] {
+    Lage l = Andere;
     l.Option1 = {2040, 240, 252, 372};
     l.Option2 = {2040, 600, 252, 492};
-    l.fokusfolge = AndereFokusfolge;
     return l;
 }();
 
 inline constexpr Lage LageF = [] {
-    Lage l = LageD;
+    Lage l = Andere;
     l.rahmen.innenHoehe = 7572;
-    l.Innenflaeche = &platform::AktiverRahmen;
     l.Label2.oben = 1800;
     l.txtTAG.oben = 2040;
     l.cboZeitEinheitenSchrift = Fensterschrift;
@@ -110,7 +111,6 @@ inline constexpr Lage LageF = [] {
     l.Option1.hoehe = 372;
     l.Label10.oben = 840;
     l.Option2.hoehe = 492;
-    l.fokusfolge = AndereFokusfolge;
     return l;
 }();
 
