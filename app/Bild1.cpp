@@ -10,7 +10,6 @@
 #include "base/sprache.h"
 #include "base/variable.h"
 #include "output/bild1_texte.h"
-#include "platform/schriften.h"
 #include "platform/steuerelemente.h"
 #include "platform/systemfarben.h"
 #include "platform/twips.h"

@@ -7,7 +7,6 @@
 #include "app/fensterrahmen.h"
 #include "app/hauptform_lage.h"
 #include "base/variable.h"
-#include "platform/schriften.h"
 #include "platform/steuerelemente.h"
 #include "platform/systemfarben.h"
 #include "platform/tastenfilter.h"

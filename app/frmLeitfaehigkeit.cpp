@@ -11,7 +11,6 @@
 #include "conductivity/ausgabe.h"
 #include "conductivity/stofftabelle.h"
 #include "platform/fensterregister.h"
-#include "platform/schriften.h"
 #include "platform/steuerelemente.h"
 #include "platform/systemfarben.h"
 #include "platform/twips.h"

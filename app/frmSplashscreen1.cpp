@@ -7,7 +7,6 @@
 #include "base/sprache.h"
 #include "base/variable.h"
 #include "platform/fensterregister.h"
-#include "platform/schriften.h"
 #include "platform/steuerelemente.h"
 #include "platform/twips.h"
 #include "platform/umbruchlabel.h"

@@ -4,7 +4,6 @@
 #include "app/fensterrahmen.h"
 #include "app/startbild_texte.h"
 #include "base/sprache.h"
-#include "platform/schriften.h"
 #include "platform/steuerelemente.h"
 #include "platform/twips.h"
 #include "platform/umbruchlabel.h"
