@@ -2,7 +2,6 @@
 
 #include <QMenuBar>
 #include <string>
-#include <vector>
 
 #include "app/bild1_lage.h"
 #include "app/bilder.h"
@@ -11,7 +10,6 @@
 #include "base/sprache.h"
 #include "base/variable.h"
 #include "output/bild1_texte.h"
-#include "platform/schriften.h"
 #include "platform/steuerelemente.h"
 #include "platform/systemfarben.h"
 #include "platform/twips.h"
@@ -24,29 +22,31 @@ namespace texte = output::bild1;
 
 namespace {
 
-QFont schrift(const bild1::Schriftwahl& wahl) { return platform::schrift(wahl.name, wahl.punkte, wahl.fett); }
-
 std::string_view sprache() { return base::Variable::instanz().Sprache; }
+
+// Row n of a column of rows that stand schritt apart, row 0 the first.
+Twips zeileNr(Twips erste, int schritt, int n) {
+    return {erste.links, erste.oben + schritt * n, erste.breite, erste.hoehe};
+}
 
 }  // namespace
 
 Bild1::Bild1() {
-    const bild1::Sprachlage& lage = bild1::sprachlage(sprache());
-    QWidget* innen =
-        richteFensterEin(this, "Bild1", base::Programmtitel, lage.festerDialog, bild1::InnenBreite, bild1::InnenHoehe);
+    const bild1::Lage& lage = bild1::lage(sprache());
+    QWidget* innen = richteMenuefensterEin(this, "Bild1", base::Programmtitel, lage.rahmen, qfarbe(Schaltflaeche));
     setFont(schrift(lage.fensterschrift));
     baueSteuerelemente(innen);
     baueMenue();
-    setzeFokusfolge();
+    setzeFokusfolge(this, lage.fokusfolge);
     verbinde();
     Form_Load();
-    fixiereGroesse(this);
-    zentriere(this);
+    schliesseRahmenAb(this, lage.rahmen);
 }
 
 void Bild1::baueSteuerelemente(QWidget* innen) {
     using namespace bild1;
-    const Sprachlage& lage = sprachlage(sprache());
+    namespace index = output::label1;
+    const Lage& lage = bild1::lage(sprache());
     const std::string_view s = sprache();
     const QColor fensterfarbe = qfarbe(Fensterhintergrund);
     const QColor steuerfarbe = qfarbe(Schaltflaeche);
@@ -76,43 +76,38 @@ void Bild1::baueSteuerelemente(QWidget* innen) {
     platziere(MSChart1, lage.MSChart1);
 
     Image1 = neu<QLabel>(innen, "Image1");
-    platziere(Image1, bild1::Image1);
+    platziere(Image1, lage.Image1);
     Image1->setPixmap(bilder::Logo(Image1->size()));
     Image1->setScaledContents(true);
 
     // Header: customer, TAG and order number, then model, size, range, pressure loss.
-    const QFont kopf = schrift(Arial10_8Fett), kopfwert = schrift(lage.kopfwerte);
-    const QFont zeile = schrift(Arial9Fett), zeilenwert = schrift(SansSerif7_8Fett);
-    Label2 = label("Label2", texte::Label2[s], kopf, {KopfLinks, 1200, KopfBreite, 372}, fensterfarbe, links);
-    feld(36, kopfwert, {WertLinks, 1200, WertBreite, 372}, fensterfarbe, links);
-    Label3 = label("Label3", texte::Label3[s], kopf, {KopfLinks, 1560, KopfBreite, 372}, fensterfarbe, links);
-    feld(37, kopfwert, {WertLinks, 1560, WertBreite, 372}, fensterfarbe, links);
-    Label8 = label("Label8", texte::Label8[s], kopf, {KopfLinks, 1920, KopfBreite, 252}, fensterfarbe, links);
-    Label9 = label("Label9", "", schrift(lage.label9), {WertLinks, 1920, WertBreite, 252}, fensterfarbe, links);
+    const QFont kopf = schrift(Kopfschrift), kopfwert = schrift(lage.Label1_36Schrift);
+    const QFont zeilenkopf = schrift(Zeilenschrift), zeilenwert = schrift(Zeilenwertschrift);
+    Label2 = label("Label2", texte::Label2[s], kopf, lage.Label2, fensterfarbe, links);
+    feld(index::Kunde, kopfwert, lage.Label1_36, fensterfarbe, links);
+    Label3 = label("Label3", texte::Label3[s], kopf, lage.Label3, fensterfarbe, links);
+    feld(index::Tag, kopfwert, lage.Label1_37, fensterfarbe, links);
+    Label8 = label("Label8", texte::Label8[s], kopf, lage.Label8, fensterfarbe, links);
+    Label9 = label("Label9", "", schrift(lage.Label9Schrift), lage.Label9, fensterfarbe, links);
     const base::Texte* kopfzeilen[] = {&texte::Label1_0, &texte::Label1_1, &texte::Label1_2};
     for (int i = 0; i < 3; ++i) {
-        const int oben = 2280 + 240 * i;
-        caption(i, *kopfzeilen[i], zeile, {KopfLinks, oben, KopfBreite, 252}, fensterfarbe, links);
-        feld(18 + i, zeilenwert, {WertLinks, oben, WertBreite, 252}, fensterfarbe, links);
+        caption(i, *kopfzeilen[i], zeilenkopf, zeileNr(lage.Label1_0, lage.kopfzeilenSchritt, i), fensterfarbe, links);
+        feld(index::Typ + i, zeilenwert, zeileNr(lage.Label1_18, lage.kopfzeilenSchritt, i), fensterfarbe, links);
     }
-    Label5 = label("Label5", texte::Label5[s], zeile, {KopfLinks, ZeilenOben, lage.breiteLabel5, lage.hoeheLabel5},
-                   fensterfarbe, links);
-    Label6 = label("Label6", "", zeilenwert, {Label6Links, ZeilenOben, Label6Breite, 252}, fensterfarbe, links);
-    Label7 = label("Label7", texte::Label7[s], schrift(lage.label7), {Label7Links, ZeilenOben, Label7Breite, 252},
-                   fensterfarbe, links);
+    Label5 = label("Label5", texte::Label5[s], zeilenkopf, lage.Label5, fensterfarbe, links);
+    Label6 = label("Label6", "", zeilenwert, lage.Label6, fensterfarbe, links);
+    Label7 = label("Label7", texte::Label7[s], schrift(lage.Label7Schrift), lage.Label7, fensterfarbe, links);
 
     // Column headings and the 15 table rows.
-    caption(38, texte::Label1_38, zeile, {FehlerLinks, SpaltenkopfOben, SpaltenBreite, lage.hoeheLabel1_38},
-            steuerfarbe, mitte);
-    feld(39, zeilenwert, {DurchflussLinks, SpaltenkopfOben, SpaltenBreite, lage.hoeheLabel1_39}, steuerfarbe, mitte);
-    Label4 = label("Label4", texte::Label4[s], zeile,
-                   {GeschwindigkeitLinks, SpaltenkopfOben, SpaltenBreite, lage.hoeheLabel4}, steuerfarbe, mitte);
+    caption(index::Fehlerkopf, texte::Label1_38, zeilenkopf, lage.Label1_38, steuerfarbe, mitte);
+    feld(index::Einheit, zeilenwert, lage.Label1_39, steuerfarbe, mitte);
+    Label4 = label("Label4", texte::Label4[s], zeilenkopf, lage.Label4, steuerfarbe, mitte);
     const QFont zelle = font();
     for (int i = 1; i <= 15; ++i) {
-        const int oben = TabelleOben + TabellenSchritt * (i - 1);
-        feld(2 + i, zelle, {FehlerLinks, oben, SpaltenBreite, ZellenHoehe}, weiss, links);
-        feld(20 + i, zelle, {DurchflussLinks, oben, SpaltenBreite, ZellenHoehe}, weiss, mitte);
-        feld(39 + i, zelle, {GeschwindigkeitLinks, oben, SpaltenBreite, ZellenHoehe}, weiss, links);
+        const int n = i - 1;
+        feld(index::Fehlerspalte + i, zelle, zeileNr(lage.Label1_3, lage.tabellenSchritt, n), weiss, links);
+        feld(index::Durchflussspalte + i, zelle, zeileNr(lage.Label1_21, lage.tabellenSchritt, n), weiss, mitte);
+        feld(index::Geschwindigkeitsspalte + i, zelle, zeileNr(lage.Label1_40, lage.tabellenSchritt, n), weiss, links);
     }
 
     // The frames lie over the label groups they enclose.
@@ -122,33 +117,33 @@ void Bild1::baueSteuerelemente(QWidget* innen) {
         platziere(r, ort);
         return r;
     };
-    Shape1 = rahmen("Shape1", bild1::Shape1);
-    Shape2 = rahmen("Shape2", bild1::Shape2);
-    Shape3 = rahmen("Shape3", bild1::Shape3);
-    Shape4 = rahmen("Shape4", bild1::Shape4);
-    Shape5 = rahmen("Shape5", bild1::Shape5);
-    Shape6 = rahmen("Shape6", bild1::Shape6);
-    Shape7 = rahmen("Shape7", bild1::Shape7);
-    if (lage.line26) {
+    Shape1 = rahmen("Shape1", lage.Shape1);
+    Shape2 = rahmen("Shape2", lage.Shape2);
+    Shape3 = rahmen("Shape3", lage.Shape3);
+    Shape4 = rahmen("Shape4", lage.Shape4);
+    Shape5 = rahmen("Shape5", lage.Shape5);
+    Shape6 = rahmen("Shape6", lage.Shape6);
+    Shape7 = rahmen("Shape7", lage.Shape7);
+    if (const auto& linie = lage.Line26) {
         Line26 = neu<QWidget>(innen, "Line26");
-        Line26->setGeometry(pixel(Line26X1), pixel(Line26Y), pixel(Line26X2) - pixel(Line26X1) + 1, 1);
+        Line26->setGeometry(pixel(linie->x1), pixel(linie->y), pixel(linie->x2) - pixel(linie->x1) + 1, 1);
         hintergrund(Line26, qfarbe(Fenstertext));
     }
 
-    const QFont knopfschrift = schrift(Arial10_2Fett);
+    const QFont knopfschrift = schrift(Knopfschrift);
     const auto knopf = [&](const char* name, const base::Texte& text, Twips ort) {
         Umbruchknopf* k = neu<Umbruchknopf>(innen, name);
         k->setText(qtext(text[s]));
         k->setFont(knopfschrift);
         k->setAutoDefault(false);
-        platziere(k, ort.links, ort.oben, ort.breite, lage.knopfHoehe);
+        platziere(k, ort);
         return k;
     };
-    cmdNeueBerechnung = knopf("cmdNeueBerechnung", texte::cmdNeueBerechnung, bild1::cmdNeueBerechnung);
-    cmdEnde = knopf("cmdEnde", texte::cmdEnde, bild1::cmdEnde);
+    cmdNeueBerechnung = knopf("cmdNeueBerechnung", texte::cmdNeueBerechnung, lage.cmdNeueBerechnung);
+    cmdEnde = knopf("cmdEnde", texte::cmdEnde, lage.cmdEnde);
 
     Picture1 = neu<Bildhalter>(innen, "Picture1");
-    platziere(Picture1, lage.picture1Links, Picture1Oben, Picture1Seite, Picture1Seite);
+    platziere(Picture1, lage.Picture1);
 }
 
 void Bild1::baueMenue() {
@@ -162,15 +157,6 @@ void Bild1::baueMenue() {
     mnuDruckverlust = eintrag(menuBar(), "mnuDruckverlust", texte::mnuDruckverlust[s]);
     mnuEnde = eintrag(menuBar(), "mnuEnde", texte::mnuEnde[s]);
     ueberlasseGleicheZugriffstaste(cmdEnde, *mnuEnde);
-}
-
-void Bild1::setzeFokusfolge() {
-    const std::vector<QWidget*> folge = bild1::sprachlage(sprache()).deutscheFokusfolge
-                                            ? std::vector<QWidget*>{cmdNeueBerechnung, cmdEnde, Picture1, MSChart1}
-                                            : std::vector<QWidget*>{Picture1, cmdEnde, cmdNeueBerechnung, MSChart1};
-    for (std::size_t i = 1; i < folge.size(); ++i) setTabOrder(folge[i - 1], folge[i]);
-    // The window opens with the focus on the first control of its order.
-    folge.front()->setFocus();
 }
 
 void Bild1::verbinde() {

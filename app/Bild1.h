@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "output/blattinhalt.h"
 #include "platform/bildhalter.h"
 #include "platform/bmpspeicherung.h"
 #include "platform/mschart.h"
@@ -21,11 +22,8 @@ class Bild1 : public QMainWindow {
 public:
     Bild1();
 
-    // Label1(0) .. Label1(54), by role: 0-2 captions of model, size, range;
-    // 3-17 error column; 18-20 model, size, range; 21-35 flow column;
-    // 36, 37 customer, TAG number; 38 error heading; 39 flow heading;
-    // 40-54 velocity column.
-    std::array<QLabel*, 55> Label1{};
+    // Label1(0) .. Label1(54); output::label1 names the roles of its indexes.
+    std::array<QLabel*, output::label1::Anzahl> Label1{};
     QLabel* Label2;  // caption customer
     QLabel* Label3;  // caption TAG number
     QLabel* Label4;  // velocity heading
@@ -76,7 +74,6 @@ public slots:
 private:
     void baueSteuerelemente(QWidget* innen);
     void baueMenue();
-    void setzeFokusfolge();
     void verbinde();
 };
 

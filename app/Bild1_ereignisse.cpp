@@ -23,17 +23,22 @@ void Bild1::Form_Load() {
     fuelleDiagramm(*MSChart1, output::diagrammgitter(stand.Fehler, stand, trenner));
 
     const output::Blattinhalt inhalt = output::blattinhalt(stand, trenner);
-    for (std::size_t i = 0; i < 15; ++i) {
-        Label1[3 + i]->setText(qtext(inhalt.fehler[i]));
-        Label1[21 + i]->setText(qtext(inhalt.durchfluss[i]));
-        Label1[40 + i]->setText(qtext(inhalt.geschwindigkeit[i]));
+    namespace index = output::label1;
+    const auto setze = [this](int i, const std::string& text) {
+        Label1[static_cast<std::size_t>(i)]->setText(qtext(text));
+    };
+    for (int zeile = 1; zeile <= 15; ++zeile) {
+        const auto n = static_cast<std::size_t>(zeile - 1);
+        setze(index::Fehlerspalte + zeile, inhalt.fehler[n]);
+        setze(index::Durchflussspalte + zeile, inhalt.durchfluss[n]);
+        setze(index::Geschwindigkeitsspalte + zeile, inhalt.geschwindigkeit[n]);
     }
-    Label1[18]->setText(qtext(inhalt.typ));
-    Label1[19]->setText(qtext(inhalt.nennweite));
-    Label1[20]->setText(qtext(inhalt.messbereich));
-    Label1[36]->setText(qtext(inhalt.kunde));
-    Label1[37]->setText(qtext(inhalt.tag));
-    Label1[39]->setText(qtext(inhalt.einheit));
+    setze(index::Typ, inhalt.typ);
+    setze(index::Nennweite, inhalt.nennweite);
+    setze(index::Messbereich, inhalt.messbereich);
+    setze(index::Kunde, inhalt.kunde);
+    setze(index::Tag, inhalt.tag);
+    setze(index::Einheit, inhalt.einheit);
     Label6->setText(qtext(inhalt.druckverlust));
     Label9->setText(qtext(inhalt.vkNummer));
 }

@@ -1,7 +1,6 @@
 #include "app/Bild2.h"
 
 #include <QMenuBar>
-#include <vector>
 
 #include "app/Bild1.h"
 #include "app/bild2_lage.h"
@@ -15,6 +14,7 @@
 #include "platform/fensteraufnahme.h"
 #include "platform/fensterdruck.h"
 #include "platform/steuerelemente.h"
+#include "platform/systemfarben.h"
 #include "platform/twips.h"
 #include "platform/wordanwendung.h"
 
@@ -25,36 +25,28 @@ namespace texte = output::bild2;
 
 Bild2::Bild2() {
     const std::string_view s = base::Variable::instanz().Sprache;
-    const bild2::Sprachlage& lage = bild2::sprachlage(s);
-    QWidget* innen =
-        richteFensterEin(this, "Bild2", base::Programmtitel, lage.festerDialog, lage.innenBreite, lage.innenHoehe);
+    const bild2::Lage& lage = bild2::lage(s);
+    QWidget* innen = richteMenuefensterEin(this, "Bild2", base::Programmtitel, lage.rahmen, qfarbe(Schaltflaeche));
 
     MSChart2 = new MSChart(GestaltungMSChart2(s), innen);
     MSChart2->setObjectName(QStringLiteral("MSChart2"));
     platziere(MSChart2, lage.MSChart2);
 
     Picture2 = neu<Bildhalter>(innen, "Picture2");
-    platziere(Picture2, lage.picture2Links, bild2::Picture2Oben, bild2::Picture2Breite, bild2::Picture2Hoehe);
+    platziere(Picture2, lage.Picture2);
 
-    // The English window names its first two menus apart; nothing visible depends on it.
-    const bool englisch = s == "GB";
-    mnuDruck = menue(this, englisch ? "mnuDiagramm" : "mnuDruck", texte::mnuDruck[s]);
-    mnuDiagrammDruck =
-        eintrag(mnuDruck, englisch ? "mnuDiagrammdruck" : "mnuDiagrammDruck", texte::mnuDiagrammDruck[s]);
+    mnuDruck = menue(this, lage.mnuDruck, texte::mnuDruck[s]);
+    mnuDiagrammDruck = eintrag(mnuDruck, lage.mnuDiagrammDruck, texte::mnuDiagrammDruck[s]);
     mnuWordeinbinden = eintrag(mnuDruck, "mnuWordeinbinden", texte::mnuWordeinbinden[s]);
     mnuEnde = eintrag(menuBar(), "mnuEnde", texte::mnuEnde[s]);
     connect(mnuDiagrammDruck, &QAction::triggered, this, &Bild2::mnuDiagrammDruck_Click);
     connect(mnuWordeinbinden, &QAction::triggered, this, &Bild2::mnuWordeinbinden_Click);
     connect(mnuEnde, &QAction::triggered, this, &Bild2::mnuEnde_Click);
 
-    const std::vector<QWidget*> folge =
-        lage.deutscheFokusfolge ? std::vector<QWidget*>{MSChart2, Picture2} : std::vector<QWidget*>{Picture2, MSChart2};
-    setTabOrder(folge[0], folge[1]);
-    folge.front()->setFocus();
+    setzeFokusfolge(this, lage.fokusfolge);
 
     Form_Load();
-    fixiereGroesse(this);
-    if (lage.zentriert) zentriere(this);
+    schliesseRahmenAb(this, lage.rahmen);
 }
 
 void Bild2::Form_Load() {

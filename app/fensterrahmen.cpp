@@ -1,39 +1,78 @@
 #include "app/fensterrahmen.h"
 
 #include <QMenuBar>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "platform/schriften.h"
 #include "platform/steuerelemente.h"
-#include "platform/systemfarben.h"
 #include "platform/twips.h"
 
 namespace fluvan::app {
 
+using platform::pixel;
 using platform::qtext;
 
-QWidget* richteFensterEin(QMainWindow* fenster, const char* name, std::string_view titel, bool festerDialog,
-                          int innenBreite, int innenHoehe) {
+namespace {
+
+Qt::WindowFlags fensterart(Rahmenart art) {
+    const Qt::WindowFlags fest = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                 Qt::WindowCloseButtonHint;
+    switch (art) {
+        case Rahmenart::Ohne: return Qt::Window | Qt::FramelessWindowHint;
+        case Rahmenart::Veraenderlich: return Qt::Window;
+        case Rahmenart::FestEinfach: return fest;
+        case Rahmenart::FestDialog: return fest | Qt::MSWindowsFixedSizeDialogHint;
+    }
+    return Qt::Window;
+}
+
+void benenne(QWidget* fenster, const char* name, std::string_view titel, Rahmenart art) {
     fenster->setObjectName(QString::fromLatin1(name));
     fenster->setWindowTitle(qtext(titel));
-    Qt::WindowFlags art = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint;
-    if (festerDialog) art |= Qt::MSWindowsFixedSizeDialogHint;
-    fenster->setWindowFlags(art);
+    fenster->setWindowFlags(fensterart(art));
+}
+
+}  // namespace
+
+void richteFensterEin(QWidget* fenster, const char* name, std::string_view titel, const Rahmen& rahmen) {
+    benenne(fenster, name, titel, rahmen.art);
+    // A sizeable window only starts at its size; the controls keep their places.
+    if (rahmen.art == Rahmenart::Veraenderlich)
+        fenster->resize(pixel(rahmen.innenBreite), pixel(rahmen.innenHoehe));
+    else
+        platform::festeInnengroesse(fenster, rahmen.innenBreite, rahmen.innenHoehe);
+    if (rahmen.zentriert) platform::zentriere(fenster);
+}
+
+QWidget* richteMenuefensterEin(QMainWindow* fenster, const char* name, std::string_view titel, const Rahmen& rahmen,
+                               const QColor& flaeche) {
+    benenne(fenster, name, titel, rahmen.art);
     fenster->menuBar()->setNativeMenuBar(false);
     fenster->menuBar()->setFont(platform::schrift("MS Sans Serif", 8));
 
     auto* innen = new QWidget(fenster);
     innen->setObjectName(QStringLiteral("Innenflaeche"));
     fenster->setCentralWidget(innen);
-    platform::festeInnengroesse(innen, innenBreite, innenHoehe);
-    platform::hintergrund(innen, platform::qfarbe(platform::Schaltflaeche));
+    if (rahmen.art == Rahmenart::Veraenderlich)
+        innen->setMinimumSize(pixel(rahmen.innenBreite), pixel(rahmen.innenHoehe));
+    else
+        platform::festeInnengroesse(innen, rahmen.innenBreite, rahmen.innenHoehe);
+    platform::hintergrund(innen, flaeche);
     return innen;
 }
 
-void fixiereGroesse(QMainWindow* fenster) {
+void schliesseRahmenAb(QMainWindow* fenster, const Rahmen& rahmen) {
+    // A sizeable window starts at its inside size below the menu bar.
+    if (rahmen.art == Rahmenart::Veraenderlich)
+        fenster->resize(pixel(rahmen.innenBreite), pixel(rahmen.innenHoehe) + fenster->menuBar()->sizeHint().height());
     fenster->adjustSize();
-    fenster->setFixedSize(fenster->size());
+    if (rahmen.art != Rahmenart::Veraenderlich) fenster->setFixedSize(fenster->size());
+    if (rahmen.zentriert) platform::zentriere(fenster);
 }
+
+QFont schrift(const Schriftwahl& wahl) { return platform::schrift(wahl.name, wahl.punkte, wahl.fett); }
 
 QMenu* menue(QMainWindow* fenster, const char* name, std::string_view caption) {
     QMenu* m = fenster->menuBar()->addMenu(qtext(caption));
@@ -41,11 +80,28 @@ QMenu* menue(QMainWindow* fenster, const char* name, std::string_view caption) {
     return m;
 }
 
-QAction* eintrag(QWidget* menue, const char* name, std::string_view caption) {
+QMenu* menue(QMenu* obermenue, const char* name, std::string_view caption) {
+    QMenu* m = obermenue->addMenu(qtext(caption));
+    m->setObjectName(QString::fromLatin1(name));
+    return m;
+}
+
+QAction* eintrag(QWidget* menue, std::string_view name, std::string_view caption) {
     auto* aktion = new QAction(qtext(caption), menue);
-    aktion->setObjectName(QString::fromLatin1(name));
+    aktion->setObjectName(qtext(name));
     menue->addAction(aktion);
     return aktion;
+}
+
+void setzeFokusfolge(QWidget* fenster, std::span<const std::string_view> namen) {
+    std::vector<QWidget*> folge;
+    for (std::string_view name : namen) {
+        auto* steuerelement = fenster->findChild<QWidget*>(qtext(name));
+        if (!steuerelement) throw std::logic_error("no control " + std::string(name) + " in the focus order");
+        folge.push_back(steuerelement);
+    }
+    for (std::size_t i = 1; i < folge.size(); ++i) QWidget::setTabOrder(folge[i - 1], folge[i]);
+    if (!folge.empty()) folge.front()->setFocus();
 }
 
 }  // namespace fluvan::app

@@ -2,11 +2,11 @@
 
 #include <QMenuBar>
 #include <limits>
-#include <vector>
 
 #include "app/bilder.h"
+#include "app/fensterrahmen.h"
+#include "app/hauptform_lage.h"
 #include "base/variable.h"
-#include "platform/schriften.h"
 #include "platform/steuerelemente.h"
 #include "platform/systemfarben.h"
 #include "platform/tastenfilter.h"
@@ -18,18 +18,7 @@ using namespace platform;
 
 namespace {
 
-// The language of the window; any code but "GB", "F" and "E" shows German.
-struct Sprachlage {
-    std::string_view code;
-    bool deutsch, franzoesisch, spanisch;
-};
-
-Sprachlage spracheVon(const std::string& code) {
-    const base::Sprachcode sprache = base::angezeigteSprache(code);
-    return {code, sprache == base::Sprachcode::D, sprache == base::Sprachcode::F, sprache == base::Sprachcode::E};
-}
-
-QString text(const base::Texte& texte, std::string_view sprache) { return qtext(texte[sprache]); }
+const hauptform::Lage& lage() { return hauptform::lage(base::Variable::instanz().Sprache); }
 
 // A left-aligned caption is as wide as designed, or wider when its text needs it.
 void breiteNachText(QLabel* label) {
@@ -40,47 +29,29 @@ void breiteNachText(QLabel* label) {
 }  // namespace
 
 frmHauptForm::frmHauptForm() {
-    setObjectName(QStringLiteral("frmHauptForm"));
-    setWindowTitle(qtext(base::Programmtitel));
-    setFont(schrift("MS Sans Serif", 8));
-    baueSteuerelemente();
+    const hauptform::Lage& l = lage();
+    QWidget* innen =
+        richteMenuefensterEin(this, "frmHauptForm", base::Programmtitel, l.rahmen, qfarbe(*l.Innenflaeche));
+    setFont(schrift(hauptform::Fensterschrift));
+    baueSteuerelemente(innen);
     baueMenue();
     setzeFokusfolge();
     verbinde();
     Form_Load();
-    adjustSize();
-    // The fixed dialog frame: the user cannot resize the window.
-    if (!spracheVon(base::Variable::instanz().Sprache).spanisch) setFixedSize(size());
-    zentriere(this);
+    schliesseRahmenAb(this, l.rahmen);
 }
 
-void frmHauptForm::baueSteuerelemente() {
+void frmHauptForm::baueSteuerelemente(QWidget* innen) {
+    using namespace hauptform;
     const base::Variable& v = base::Variable::instanz();
-    const Sprachlage lage = spracheVon(v.Sprache);
-    const std::string_view s = lage.code;
+    const Lage& l = lage();
+    const std::string_view s = v.Sprache;
 
-    auto* innen = new QWidget(this);
-    innen->setObjectName(QStringLiteral("Innenflaeche"));
-    setCentralWidget(innen);
-    const int innenBreite = lage.spanisch ? 5748 : 5760;
-    const int innenHoehe = lage.franzoesisch ? 7572 : 7560;
-    if (lage.spanisch) {
-        // A sizable frame with minimise and maximise; the controls keep their places.
-        setWindowFlags(Qt::Window);
-        innen->setMinimumSize(pixel(innenBreite), pixel(innenHoehe));
-    } else {
-        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                       Qt::WindowCloseButtonHint);
-        festeInnengroesse(innen, innenBreite, innenHoehe);
-    }
-    const base::Farbe& flaeche = lage.deutsch ? Bildlaufleiste : lage.spanisch ? InaktiverRahmen : AktiverRahmen;
-    hintergrund(innen, qfarbe(flaeche));
-
-    const QFont ueberschrift = schrift("Arial", 12, true);
-    const QFont feldKopf = schrift("MS Sans Serif", 9.6, true);
-    const QFont beschriftet = schrift("Arial", 10.2, true);
-    const QFont klein = schrift("Arial", 7.8);
-    const QFont einheit = schrift("Arial", 9);
+    const QFont ueberschrift = schrift(Ueberschrift);
+    const QFont feldKopf = schrift(Kopffeldschrift);
+    const QFont beschriftet = schrift(Beschriftungsschrift);
+    const QFont klein = schrift(Feldschrift);
+    const QFont einheit = schrift(Einheitsschrift);
     const Qt::Alignment rechts = Qt::AlignRight | Qt::AlignTop;
 
     const auto caption = [&](QWidget* eltern, const char* name, const base::Texte& texte, const QFont& font, Twips ort,
@@ -115,7 +86,7 @@ void frmHauptForm::baueSteuerelemente() {
     };
     const auto knopf = [&](const char* name, const base::Texte& texte, Twips ort) {
         QPushButton* k = neu<QPushButton>(innen, name);
-        k->setText(text(texte, s));
+        k->setText(qtext(texte[s]));
         k->setFont(beschriftet);
         k->setAutoDefault(false);
         platziere(k, ort);
@@ -123,62 +94,53 @@ void frmHauptForm::baueSteuerelemente() {
     };
 
     Image1 = neu<QLabel>(innen, "Image1");
-    platziere(Image1, 360, 120, 5052, 1044);
+    platziere(Image1, l.Image1);
     Image1->setPixmap(bilder::Logo(Image1->size()));
     Image1->setScaledContents(true);
 
     // Header, left and right. The boxes show the header cells: a result sheet
     // prints these texts, so the form never hides them.
-    const int tagOben = lage.franzoesisch ? 1800 : 1920;
-    Label1 = caption(innen, "Label1", hauptform::Label1, ueberschrift, {360, 1200, 852, 252}, AktiverRahmen);
-    txtKunde = feld(innen, "txtKunde", v.Kunde.c_str(), feldKopf, {360, 1440, 2172, 372});
-    Label2 = caption(innen, "Label2", hauptform::Label2, ueberschrift, {360, tagOben, 1332, 252}, AktiverRahmen);
-    txtTAG = feld(innen, "txtTAG", v.TAGNummer.c_str(), feldKopf, {360, tagOben + 240, 2172, 372});
-    Label11 = caption(innen, "Label11", hauptform::Label11, ueberschrift, {3240, 1200, 1572, 252}, AktiverRahmen);
-    txtVKNummer = feld(innen, "txtVKNummer", v.VKNummer.c_str(), feldKopf, {3240, 1440, 2172, 372});
+    Label1 = caption(innen, "Label1", hauptform::Label1, ueberschrift, l.Label1, AktiverRahmen);
+    txtKunde = feld(innen, "txtKunde", v.Kunde.c_str(), feldKopf, l.txtKunde);
+    Label2 = caption(innen, "Label2", hauptform::Label2, ueberschrift, l.Label2, AktiverRahmen);
+    txtTAG = feld(innen, "txtTAG", v.TAGNummer.c_str(), feldKopf, l.txtTAG);
+    Label11 = caption(innen, "Label11", hauptform::Label11, ueberschrift, l.Label11, AktiverRahmen);
+    txtVKNummer = feld(innen, "txtVKNummer", v.VKNummer.c_str(), feldKopf, l.txtVKNummer);
 
-    // Selection column: each caption 240 twips above its field, pairs 720 apart.
-    lblMIDDaten =
-        caption(innen, "lblMIDDaten", hauptform::lblMIDDaten, beschriftet, {3240, 2520, 2172, 252}, AktiverRahmen);
-    cboMIDDaten = liste("cboMIDDaten", klein, {3240, 2760, 2172, 288});
-    lblDN = caption(innen, "lblDN", hauptform::lblDN, beschriftet, {3240, 3240, 2172, 252}, AktiverRahmen);
-    cboMIDDN = liste("cboMIDDN", klein, {3240, 3480, 2172, 288});
-    lblEinheiten =
-        caption(innen, "lblEinheiten", hauptform::lblEinheiten, beschriftet, {3240, 3960, 2172, 252}, AktiverRahmen);
-    cboEinheiten = liste("cboEinheiten", klein, {3240, 4200, 2172, 288});
-    lblEinheitZeit = caption(innen, "lblEinheitZeit", hauptform::lblEinheitZeit, beschriftet, {3240, 4680, 2172, 252},
-                             AktiverRahmen);
-    cboZeitEinheiten = liste("cboZeitEinheiten", lage.franzoesisch ? font() : klein, {3240, 4920, 2172, 288});
-    lblVolumen =
-        caption(innen, "lblVolumen", hauptform::lblVolumen, beschriftet, {3240, 5400, 2172, 252}, AktiverRahmen);
-    txtVolumen = feld(innen, "txtVolumen", "0.0", klein, {3240, 5640, 2172, 288});
+    // The selection column.
+    lblMIDDaten = caption(innen, "lblMIDDaten", hauptform::lblMIDDaten, beschriftet, l.lblMIDDaten, AktiverRahmen);
+    cboMIDDaten = liste("cboMIDDaten", klein, l.cboMIDDaten);
+    lblDN = caption(innen, "lblDN", hauptform::lblDN, beschriftet, l.lblDN, AktiverRahmen);
+    cboMIDDN = liste("cboMIDDN", klein, l.cboMIDDN);
+    lblEinheiten = caption(innen, "lblEinheiten", hauptform::lblEinheiten, beschriftet, l.lblEinheiten, AktiverRahmen);
+    cboEinheiten = liste("cboEinheiten", klein, l.cboEinheiten);
+    lblEinheitZeit =
+        caption(innen, "lblEinheitZeit", hauptform::lblEinheitZeit, beschriftet, l.lblEinheitZeit, AktiverRahmen);
+    cboZeitEinheiten = liste("cboZeitEinheiten", schrift(l.cboZeitEinheitenSchrift), l.cboZeitEinheiten);
+    lblVolumen = caption(innen, "lblVolumen", hauptform::lblVolumen, beschriftet, l.lblVolumen, AktiverRahmen);
+    txtVolumen = feld(innen, "txtVolumen", "0.0", klein, l.txtVolumen);
 
     // The pressure-loss frame: liquid data and flange choice.
     Frame1 = neu<QGroupBox>(innen, "Frame1");
-    Frame1->setTitle(text(hauptform::Frame1, s));
-    platziere(Frame1, 360, 2760, 2412, 3252);
+    Frame1->setTitle(qtext(hauptform::Frame1[s]));
+    platziere(Frame1, l.Frame1);
     hintergrund(Frame1, qfarbe(Bildlaufleiste));
 
-    const bool gbOderE = !lage.deutsch && !lage.franzoesisch;
-    lblFlasch = caption(Frame1, "lblFlasch", hauptform::lblFlasch, beschriftet,
-                        {120, lage.franzoesisch ? 600 : 480, 1212, 252}, Bildlaufleiste);
-    Label9 = caption(Frame1, "Label9", hauptform::Label9, einheit, {1440, lage.franzoesisch ? 480 : 360, 372, 372},
-                     Bildlaufleiste, rechts);
-    Option1 = option("Option1", {2040, gbOderE ? 240 : 360, 252, lage.deutsch ? 252 : 372});
-    Label10 = caption(Frame1, "Label10", hauptform::Label10, einheit, {1320, lage.franzoesisch ? 840 : 720, 492, 252},
-                      Bildlaufleiste, rechts);
-    Option2 = option("Option2", {2040, gbOderE ? 600 : 720, 252, lage.deutsch ? 252 : 492});
-    Label3 = caption(Frame1, "Label3", hauptform::Label3, beschriftet, {120, 1200, 972, 252}, AktiverRahmen);
-    Label4 = caption(Frame1, "Label4", hauptform::Label4, einheit, {1080, 1200, 732, 252}, AktiverRahmen, rechts);
-    txtDichte = feld(Frame1, "txtDichte", "1000", klein, {120, 1440, 1692, 288});
-    Label5 = caption(Frame1, "Label5", hauptform::Label5, beschriftet, {120, 1920, 1092, 252}, AktiverRahmen);
-    Label6 = caption(Frame1, "Label6", hauptform::Label6, einheit, {1200, 1920, 612, 252}, AktiverRahmen, rechts);
-    txtVisco = feld(Frame1, "txtVisco", "1", klein, {120, 2160, 1692, 288});
-    lblLaenge =
-        caption(Frame1, "lblLaenge", hauptform::lblLaenge, beschriftet, {120, 2640, 1092, 252}, InaktiverRahmen);
-    Label7 = caption(Frame1, "Label7", hauptform::Label7, einheit, {1320, 2640, 492, 252}, InaktiverRahmen, rechts);
-    txtLaenge = feld(Frame1, "txtLaenge", "68", klein, {120, 2880, 1692, 288});
-    Option3 = option("Option3", {2040, 2880, 252, 252});
+    lblFlasch = caption(Frame1, "lblFlasch", hauptform::lblFlasch, beschriftet, l.lblFlasch, Bildlaufleiste);
+    Label9 = caption(Frame1, "Label9", hauptform::Label9, einheit, l.Label9, Bildlaufleiste, rechts);
+    Option1 = option("Option1", l.Option1);
+    Label10 = caption(Frame1, "Label10", hauptform::Label10, einheit, l.Label10, Bildlaufleiste, rechts);
+    Option2 = option("Option2", l.Option2);
+    Label3 = caption(Frame1, "Label3", hauptform::Label3, beschriftet, l.Label3, AktiverRahmen);
+    Label4 = caption(Frame1, "Label4", hauptform::Label4, einheit, l.Label4, AktiverRahmen, rechts);
+    txtDichte = feld(Frame1, "txtDichte", "1000", klein, l.txtDichte);
+    Label5 = caption(Frame1, "Label5", hauptform::Label5, beschriftet, l.Label5, AktiverRahmen);
+    Label6 = caption(Frame1, "Label6", hauptform::Label6, einheit, l.Label6, AktiverRahmen, rechts);
+    txtVisco = feld(Frame1, "txtVisco", "1", klein, l.txtVisco);
+    lblLaenge = caption(Frame1, "lblLaenge", hauptform::lblLaenge, beschriftet, l.lblLaenge, InaktiverRahmen);
+    Label7 = caption(Frame1, "Label7", hauptform::Label7, einheit, l.Label7, InaktiverRahmen, rechts);
+    txtLaenge = feld(Frame1, "txtLaenge", "68", klein, l.txtLaenge);
+    Option3 = option("Option3", l.Option3);
     Option1->setChecked(true);
 
     // Typed numbers only: the key filter, and no drop path around it.
@@ -187,35 +149,23 @@ void frmHauptForm::baueSteuerelemente() {
     // caption that may have grown into them.
     for (QLabel* unit : {Label4, Label6, Label7}) unit->raise();
 
-    cmdEnde = knopf("cmdEnde", hauptform::cmdEnde, {360, 6360, 1692, 852});
-    cmdFehlerkurve = knopf("cmdFehlerkurve", hauptform::cmdFehlerkurve, {3720, 6360, 1692, 852});
-
-    if (lage.spanisch) resize(pixel(innenBreite), pixel(innenHoehe) + menuBar()->sizeHint().height());
+    cmdEnde = knopf("cmdEnde", hauptform::cmdEnde, l.cmdEnde);
+    cmdFehlerkurve = knopf("cmdFehlerkurve", hauptform::cmdFehlerkurve, l.cmdFehlerkurve);
 }
 
 void frmHauptForm::baueMenue() {
     const std::string_view s = base::Variable::instanz().Sprache;
     QMenuBar* leiste = menuBar();
-    leiste->setNativeMenuBar(false);
-    const auto eintrag = [&](QWidget* menue, std::string_view name, std::string_view caption) {
-        auto* aktion = new QAction(qtext(caption), this);
-        aktion->setObjectName(qtext(name));
-        menue->addAction(aktion);
-        return aktion;
-    };
 
-    mnuAuswahl = leiste->addMenu(text(hauptform::mnuAuswahl, s));
-    mnuAuswahl->setObjectName(QStringLiteral("mnuAuswahl"));
-    mnuMID = mnuAuswahl->addMenu(qtext(hauptform::mnuMID));
-    mnuMID->setObjectName(QStringLiteral("mnuMID"));
+    mnuAuswahl = menue(this, "mnuAuswahl", hauptform::mnuAuswahl[s]);
+    mnuMID = menue(mnuAuswahl, "mnuMID", hauptform::mnuMID);
     const auto& mid = hauptform::TypmenueMID;
     mnuMIDNeu = eintrag(mnuMID, mid[0].name, mid[0].caption);
     mnuVeltrum20 = eintrag(mnuMID, mid[1].name, mid[1].caption);
     mnuVeltrum30 = eintrag(mnuMID, mid[2].name, mid[2].caption);
     mnuMIDalt = eintrag(mnuMID, mid[3].name, mid[3].caption);
     mnuBrisal = eintrag(mnuMID, mid[4].name, mid[4].caption);
-    mnuUL = mnuAuswahl->addMenu(qtext(hauptform::mnuUL));
-    mnuUL->setObjectName(QStringLiteral("mnuUL"));
+    mnuUL = menue(mnuAuswahl, "mnuUL", hauptform::mnuUL);
     const auto& ul = hauptform::TypmenueUL;
     mnuULneu = eintrag(mnuUL, ul[0].name, ul[0].caption);
     mnuULalt = eintrag(mnuUL, ul[1].name, ul[1].caption);
@@ -228,23 +178,12 @@ void frmHauptForm::baueMenue() {
 }
 
 void frmHauptForm::setzeFokusfolge() {
-    // The three option buttons share one place in the order; only the selected
-    // one takes the focus.
-    std::vector<QWidget*> folge;
-    if (spracheVon(base::Variable::instanz().Sprache).deutsch)
-        folge = {cboMIDDaten, cboMIDDN,  cmdFehlerkurve,   cboEinheiten, txtVolumen, cmdEnde,
-                 txtKunde,    txtTAG,    cboZeitEinheiten, txtVKNummer,  Option1,    Option2,
-                 Option3,     txtLaenge, txtVisco,         txtDichte};
-    else
-        folge = {cboZeitEinheiten, txtTAG,      txtKunde,  cmdEnde,  txtVolumen, cboEinheiten, cmdFehlerkurve, cboMIDDN,
-                 cboMIDDaten,      txtVKNummer, txtDichte, txtVisco, txtLaenge,  Option1,      Option2,        Option3};
-    for (std::size_t i = 1; i < folge.size(); ++i) setTabOrder(folge[i - 1], folge[i]);
+    app::setzeFokusfolge(this, lage().fokusfolge);
     for (QRadioButton* knopf : {Option1, Option2, Option3}) {
         const auto fokus = [knopf](bool gewaehlt) { knopf->setFocusPolicy(gewaehlt ? Qt::StrongFocus : Qt::NoFocus); };
         fokus(knopf->isChecked());
         connect(knopf, &QRadioButton::toggled, knopf, fokus);
     }
-    folge.front()->setFocus();
 }
 
 void frmHauptForm::verbinde() {

@@ -117,7 +117,7 @@ private:
         const frmHauptForm& form;
     };
 
-    void baueSteuerelemente();
+    void baueSteuerelemente(QWidget* innen);
     void baueMenue();
     void setzeFokusfolge();
     void verbinde();

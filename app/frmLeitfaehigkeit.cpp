@@ -3,13 +3,14 @@
 #include <QPalette>
 #include <QSignalBlocker>
 
+#include "app/fensterrahmen.h"
 #include "app/frmHauptForm.h"
+#include "app/leitfaehigkeit_lage.h"
 #include "app/leitfaehigkeit_texte.h"
 #include "base/variable.h"
 #include "conductivity/ausgabe.h"
 #include "conductivity/stofftabelle.h"
 #include "platform/fensterregister.h"
-#include "platform/schriften.h"
 #include "platform/steuerelemente.h"
 #include "platform/systemfarben.h"
 #include "platform/twips.h"
@@ -19,25 +20,6 @@ namespace fluvan::app {
 using namespace platform;
 
 namespace {
-
-// Inside size of the window and places of its controls, in twips.
-constexpr int fensterBreite = 8052;
-constexpr int fensterHoehe = 5004;
-
-constexpr Twips platzList1{360, 480, 3372, 3468};
-constexpr Twips platzLabel1{4200, 480, 3492, 372};
-constexpr Twips platzLabel3{4200, 840, 1092, 216};
-constexpr Twips platzLabel4{5400, 840, 1092, 252};
-constexpr Twips platzLabel5{6480, 840, 1212, 252};
-constexpr Twips platzLabel18{4080, 1080, 1212, 252};
-constexpr Twips platzLabel17{5640, 1080, 612, 252};
-constexpr Twips platzLabel16{6480, 1080, 1212, 252};
-constexpr Twips platzRichTextBox1{4200, 1320, 3492, 2652};
-constexpr Twips platzCmdEnde{6360, 4320, 1212, 372};
-
-// The passage's columns stand under the headings "Temp." and "Conductivity".
-constexpr int tabTemperatur = platzLabel4.links - platzRichTextBox1.links;
-constexpr int tabLeitfaehigkeit = platzLabel5.links - platzRichTextBox1.links;
 
 void farben(QWidget* steuerelement, const base::Farbe& grund, const base::Farbe& schrift) {
     QPalette palette = steuerelement->palette();
@@ -49,54 +31,53 @@ void farben(QWidget* steuerelement, const base::Farbe& grund, const base::Farbe&
 }  // namespace
 
 frmLeitfaehigkeit::frmLeitfaehigkeit(std::filesystem::path dokument) : dokument(std::move(dokument)) {
-    setObjectName(QStringLiteral("frmLeitfaehigkeit"));
-    // A sizeable window; the controls keep their places. The system places it.
-    setWindowFlags(Qt::Window);
-    setFont(schrift("MS Sans Serif", 8));
-    resize(pixel(fensterBreite), pixel(fensterHoehe));
+    const leitfaehigkeit::Lage& lage = leitfaehigkeit::LageAlle;
+    // The load gives the caption of the language.
+    richteFensterEin(this, "frmLeitfaehigkeit", "", lage.rahmen);
+    setFont(schrift(lage.fensterschrift));
 
     // Created in the focus order: the box, the list, the end button.
     RichTextBox1 = new RichTextBox(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
-    RichTextBox1->setFont(schrift("Arial", 7.8));
+    RichTextBox1->setFont(schrift(lage.RichTextBox1Schrift));
     farben(RichTextBox1, Fensterhintergrund, Fenstertext);
-    RichTextBox1->setzeTabstopps({tabTemperatur, tabLeitfaehigkeit});
-    platziere(RichTextBox1, platzRichTextBox1);
+    // The passage's columns stand under the headings "Temp." and "Conductivity".
+    RichTextBox1->setzeTabstopps(
+        {lage.Label4.links - lage.RichTextBox1.links, lage.Label5.links - lage.RichTextBox1.links});
+    platziere(RichTextBox1, lage.RichTextBox1);
 
     List1 = neu<QListWidget>(this, "List1");
-    List1->setFont(schrift("Arial", 10.2, true));
+    List1->setFont(schrift(lage.List1Schrift));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setSortingEnabled(false);
     farben(List1, Fensterhintergrund, Fensterrahmen);
-    platziere(List1, platzList1);
+    platziere(List1, lage.List1);
 
     cmdEnde = neu<QPushButton>(this, "cmdEnde");
-    platziere(cmdEnde, platzCmdEnde);
+    platziere(cmdEnde, lage.cmdEnde);
 
-    Label1 = beschriftung(this, "Label1", "", schrift("Arial", 12, true), Qt::AlignHCenter | Qt::AlignTop);
+    Label1 = beschriftung(this, "Label1", "", schrift(lage.Label1Schrift), Qt::AlignHCenter | Qt::AlignTop);
     Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label1->setLineWidth(1);
     hintergrund(Label1, qfarbe(Titelleistentext));
-    platziere(Label1, platzLabel1);
+    platziere(Label1, lage.Label1);
 
-    const QFont kopf = schrift("Arial", 7.8, true);
+    const QFont kopf = schrift(lage.Kopfschrift);
     const Qt::Alignment mitte = Qt::AlignHCenter | Qt::AlignTop;
     Label3 = beschriftung(this, "Label3", leitfaehigkeit::Label3, kopf);
-    platziere(Label3, platzLabel3);
+    platziere(Label3, lage.Label3);
     Label4 = beschriftung(this, "Label4", leitfaehigkeit::Label4, kopf, mitte);
-    platziere(Label4, platzLabel4);
+    platziere(Label4, lage.Label4);
     Label5 = beschriftung(this, "Label5", leitfaehigkeit::Label5, kopf, mitte);
-    platziere(Label5, platzLabel5);
+    platziere(Label5, lage.Label5);
     Label18 = beschriftung(this, "Label18", leitfaehigkeit::Label18, kopf, mitte);
-    platziere(Label18, platzLabel18);
+    platziere(Label18, lage.Label18);
     Label17 = beschriftung(this, "Label17", leitfaehigkeit::Label17, kopf, mitte);
-    platziere(Label17, platzLabel17);
+    platziere(Label17, lage.Label17);
     Label16 = beschriftung(this, "Label16", leitfaehigkeit::Label16, kopf, mitte);
-    platziere(Label16, platzLabel16);
+    platziere(Label16, lage.Label16);
 
-    setTabOrder(RichTextBox1, List1);
-    setTabOrder(List1, cmdEnde);
-    RichTextBox1->setFocus();
+    setzeFokusfolge(this, lage.fokusfolge);
 
     connect(List1, &QListWidget::currentRowChanged, this, &frmLeitfaehigkeit::List1_Click);
     connect(cmdEnde, &QPushButton::clicked, this, &frmLeitfaehigkeit::cmdEnde_Click);

@@ -2,42 +2,28 @@
 
 #include <QCloseEvent>
 
+#include "app/fensterrahmen.h"
 #include "app/frmHauptForm.h"
 #include "base/sprache.h"
 #include "base/variable.h"
 #include "platform/fensterregister.h"
-#include "platform/schriften.h"
 #include "platform/steuerelemente.h"
+#include "platform/twips.h"
 #include "platform/umbruchlabel.h"
 
 namespace fluvan::app {
 
 using namespace platform;
 
-namespace {
-
-constexpr Startbildlage Lage{
-    .Shape1 = {0, 0, 5736, 5736},
-    .Label4 = {840, 240, 3372, 732},
-    .Label7 = {3960, 240, 732, 732},
-    .Label1 = {600, 1080, 4332, 492},
-    .Label5 = {1080, 1560, 3372, 492},
-    .Label3 = {960, 2040, 3492, 492},
-    .Label6 = {960, 2520, 3852, 492},
-};
-
-}  // namespace
-
-frmSplashscreen1::frmSplashscreen1() : Startbild(Lage) {
-    setObjectName(QStringLiteral("frmSplashscreen1"));
+frmSplashscreen1::frmSplashscreen1() : Startbild("frmSplashscreen1", startbild::LageInfo) {
     setFocusPolicy(Qt::NoFocus);
 
-    Label2 = beschriftung<Umbruchlabel>(this, "Label2", "Version 2.0", schrift("Arial", 9, true),
+    Label2 = beschriftung<Umbruchlabel>(this, "Label2", "Version 2.0", schrift(startbild::Label2Schrift),
                                         Qt::AlignHCenter | Qt::AlignTop);
     QPalette weiss = Label2->palette();
     weiss.setColor(QPalette::WindowText, Qt::white);
     Label2->setPalette(weiss);
-    platziere(Label2, 480, 5040, 1212, 492);
+    platziere(Label2, startbild::Label2);
 
     // Runs from creation; the window ends with its first tick.
     Timer1 = new QTimer(this);

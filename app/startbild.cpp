@@ -1,31 +1,31 @@
 #include "app/startbild.h"
 
 #include "app/bilder.h"
+#include "app/fensterrahmen.h"
 #include "app/startbild_texte.h"
 #include "base/sprache.h"
-#include "platform/schriften.h"
 #include "platform/steuerelemente.h"
+#include "platform/twips.h"
 #include "platform/umbruchlabel.h"
 
 namespace fluvan::app {
 
 using namespace platform;
 
-Startbild::Startbild(const Startbildlage& lage) : QWidget(nullptr, Qt::FramelessWindowHint) {
-    setWindowTitle(qtext(base::Programmtitel));
-    festeInnengroesse(this, 5748, 5736);
+Startbild::Startbild(const char* name, const startbild::Lage& lage) {
+    richteFensterEin(this, name, base::Programmtitel, startbild::rahmen);
 
     Image1 = neu<QLabel>(this, "Image1");
     Image1->setPixmap(bilder::Hintergrund());
     Image1->setScaledContents(true);
-    platziere(Image1, 0, 0, 5760, 5736);
+    platziere(Image1, startbild::Image1);
 
     Shape1 = new Rechteck(this, 5, QColor(0, 84, 150));
     Shape1->setObjectName(QStringLiteral("Shape1"));
     platziere(Shape1, lage.Shape1);
 
-    const QFont titel = schrift("Arial", 36, true);
-    const QFont untertitel = schrift("Arial", 10.2, true);
+    const QFont titel = schrift(startbild::Titelschrift);
+    const QFont untertitel = schrift(startbild::Untertitelschrift);
     const auto text = [&](const char* name, std::string_view inhalt, const QFont& font, Qt::Alignment ausrichtung,
                           Twips ort) {
         QLabel* label = beschriftung(this, name, inhalt, font, ausrichtung | Qt::AlignTop);
@@ -53,8 +53,6 @@ Startbild::Startbild(const Startbildlage& lage) : QWidget(nullptr, Qt::Frameless
     Label5 = untertext("Label5", startbild::UntertitelGB, Qt::AlignLeft, lage.Label5);
     Label3 = untertext("Label3", startbild::UntertitelF, Qt::AlignHCenter, lage.Label3);
     Label6 = untertext("Label6", startbild::UntertitelE, Qt::AlignHCenter, lage.Label6);
-
-    zentriere(this);
 }
 
 }  // namespace fluvan::app

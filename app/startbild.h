@@ -5,14 +5,10 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "app/startbild_lage.h"
 #include "platform/rechteck.h"
-#include "platform/twips.h"
 
 namespace fluvan::app {
-
-struct Startbildlage {
-    platform::Twips Shape1, Label4, Label7, Label1, Label5, Label3, Label6;
-};
 
 class Startbild : public QWidget {
 public:
@@ -26,7 +22,7 @@ public:
     QLabel* Label6;
 
 protected:
-    explicit Startbild(const Startbildlage& lage);
+    Startbild(const char* name, const startbild::Lage& lage);
 };
 
 }  // namespace fluvan::app

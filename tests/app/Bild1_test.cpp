@@ -1,5 +1,7 @@
 #include <string>
 
+#include "app/bild1_lage.h"
+#include "app/fensterrahmen.h"
 #include "output/ergebnisstand.h"
 #include "platform/twips.h"
 #include "tests/app/ergebnisfenster.h"
@@ -143,59 +145,119 @@ TEST_F(Ergebnisblatt, SteuerelementeMitIhrenNamen) {
     EXPECT_EQ(b->objectName(), "Bild1");
 }
 
-// The German layout and what each language changes in it.
-TEST_F(Ergebnisblatt, LageJeSprache) {
+QRect pixelrechteck(platform::Twips t) { return QRect(pixel(t.links), pixel(t.oben), pixel(t.breite), pixel(t.hoehe)); }
+
+// Family, size and weight of a control's font against a font of the table.
+void erwarteSchrift(const QWidget* w, const app::Schriftwahl& wahl) {
+    const QFont soll = app::schrift(wahl);
+    EXPECT_EQ(w->font().family(), soll.family()) << w->objectName().toStdString();
+    EXPECT_EQ(w->font().pointSizeF(), soll.pointSizeF()) << w->objectName().toStdString();
+    EXPECT_EQ(w->font().bold(), soll.bold()) << w->objectName().toStdString();
+}
+
+// Every control stands where the layout table of the language puts it; the
+// rows below the first follow their step.
+TEST_F(Ergebnisblatt, LageNachDerTabelleJeSprache) {
+    for (const char* sprache : {"D", "GB", "F", "E"}) {
+        SCOPED_TRACE(sprache);
+        neuerFall();
+        app::Bild1* b = rechne(sprache, "12.5");
+        ASSERT_NE(b, nullptr);
+        const app::bild1::Lage& lage = app::bild1::lage(sprache);
+        EXPECT_EQ(b->centralWidget()->size(), QSize(pixel(lage.rahmen.innenBreite), pixel(lage.rahmen.innenHoehe)));
+        EXPECT_EQ(b->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint),
+                  lage.rahmen.art == app::Rahmenart::FestDialog);
+        const std::pair<const QWidget*, platform::Twips> orte[] = {
+            {b->MSChart1, lage.MSChart1},
+            {b->Image1, lage.Image1},
+            {b->Label2, lage.Label2},
+            {b->Label1[36], lage.Label1_36},
+            {b->Label3, lage.Label3},
+            {b->Label1[37], lage.Label1_37},
+            {b->Label8, lage.Label8},
+            {b->Label9, lage.Label9},
+            {b->Label1[0], lage.Label1_0},
+            {b->Label1[18], lage.Label1_18},
+            {b->Label5, lage.Label5},
+            {b->Label6, lage.Label6},
+            {b->Label7, lage.Label7},
+            {b->Label1[38], lage.Label1_38},
+            {b->Label1[39], lage.Label1_39},
+            {b->Label4, lage.Label4},
+            {b->Label1[3], lage.Label1_3},
+            {b->Label1[21], lage.Label1_21},
+            {b->Label1[40], lage.Label1_40},
+            {b->Shape1, lage.Shape1},
+            {b->Shape2, lage.Shape2},
+            {b->Shape3, lage.Shape3},
+            {b->Shape4, lage.Shape4},
+            {b->Shape5, lage.Shape5},
+            {b->Shape6, lage.Shape6},
+            {b->Shape7, lage.Shape7},
+            {b->cmdNeueBerechnung, lage.cmdNeueBerechnung},
+            {b->cmdEnde, lage.cmdEnde},
+            {b->Picture1, lage.Picture1},
+        };
+        for (const auto& [w, ort] : orte) EXPECT_EQ(w->geometry(), pixelrechteck(ort)) << w->objectName().toStdString();
+        // The last header row and the last table row of each column.
+        const auto darunter = [](platform::Twips erste, int schritte) {
+            erste.oben += schritte;
+            return pixelrechteck(erste);
+        };
+        EXPECT_EQ(b->Label1[2]->geometry(), darunter(lage.Label1_0, 2 * lage.kopfzeilenSchritt));
+        EXPECT_EQ(b->Label1[20]->geometry(), darunter(lage.Label1_18, 2 * lage.kopfzeilenSchritt));
+        EXPECT_EQ(b->Label1[17]->geometry(), darunter(lage.Label1_3, 14 * lage.tabellenSchritt));
+        EXPECT_EQ(b->Label1[35]->geometry(), darunter(lage.Label1_21, 14 * lage.tabellenSchritt));
+        EXPECT_EQ(b->Label1[54]->geometry(), darunter(lage.Label1_40, 14 * lage.tabellenSchritt));
+
+        erwarteSchrift(b->Label1[36], lage.Label1_36Schrift);
+        erwarteSchrift(b->Label1[37], lage.Label1_36Schrift);
+        erwarteSchrift(b->Label9, lage.Label9Schrift);
+        erwarteSchrift(b->Label7, lage.Label7Schrift);
+        erwarteSchrift(b->Label1[3], lage.fensterschrift);
+        erwarteSchrift(b->Label1[54], lage.fensterschrift);
+        EXPECT_EQ(b->Line26 != nullptr, lage.Line26.has_value());
+    }
+}
+
+// Places and fonts worked out by hand, so that a wrong value in the table
+// shows: 15 twips a pixel, rounded.
+TEST_F(Ergebnisblatt, LageVonHandGerechnet) {
     struct Fall {
         const char* sprache;
-        platform::Twips chart;
-        int knopf, picture1, h38, h39, h4, breite5, hoehe5;
+        QRect chart;
+        int knopfHoehe;
         const char* kopfwert;  // family of Label1(36)
-        double kopfwertPunkte, label9Punkte;
-        const char* label7;
-        const char* zelle;
+        double kopfwertPunkte;
+        const char* zelle;  // the table cells
         double zellePunkte;
         bool line26;
     };
-    // clang-format off
     const Fall faelle[] = {
-        {"D", {120, 120, 7932, 8292}, 852, 9840, 252, 252, 456, 1212, 252, "Liberation Sans", 10.2, 10.2,
-         "Liberation Sans", "Liberation Sans", 7.8, false},
-        {"GB", {240, 120, 7812, 8172}, 732, 9960, 492, 492, 492, 1212, 252, "Liberation Sans", 10.2, 10.2,
-         "Liberation Sans", "Liberation Sans", 7.8, true},
-        {"F", {240, 120, 7812, 8172}, 852, 9960, 492, 252, 372, 1188, 216, "DejaVu Sans", 9.6, 10.8, "DejaVu Sans",
-         "Liberation Sans", 7.8, false},
-        {"E", {120, 120, 7932, 8172}, 732, 9960, 492, 492, 456, 1188, 216, "DejaVu Sans", 9.6, 10.8,
-         "Liberation Sans", "DejaVu Sans", 8, false},
+        {"D", {8, 8, 529, 553}, 57, "Liberation Sans", 10.2, "Liberation Sans", 7.8, false},
+        {"GB", {16, 8, 521, 545}, 49, "Liberation Sans", 10.2, "Liberation Sans", 7.8, true},
+        {"F", {16, 8, 521, 545}, 57, "DejaVu Sans", 9.6, "Liberation Sans", 7.8, false},
+        {"E", {8, 8, 529, 545}, 49, "DejaVu Sans", 9.6, "DejaVu Sans", 8, false},
     };
-    // clang-format on
-    const auto r = [](int l, int o, int b, int h) { return QRect(pixel(l), pixel(o), pixel(b), pixel(h)); };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.sprache);
         neuerFall();
         app::Bild1* b = rechne(fall.sprache, "12.5");
         ASSERT_NE(b, nullptr);
-        EXPECT_EQ(b->centralWidget()->size(), QSize(pixel(12192), pixel(8460)));
-        EXPECT_EQ(b->MSChart1->geometry(), r(fall.chart.links, fall.chart.oben, fall.chart.breite, fall.chart.hoehe));
-        EXPECT_EQ(b->cmdNeueBerechnung->geometry(), r(8160, 7560, 1692, fall.knopf));
-        EXPECT_EQ(b->cmdEnde->geometry(), r(10320, 7560, 1692, fall.knopf));
-        EXPECT_EQ(b->Picture1->geometry(), r(fall.picture1, 8040, 372, 372));
-        EXPECT_EQ(b->Label1[38]->geometry(), r(8160, 3360, 1212, fall.h38));
-        EXPECT_EQ(b->Label1[39]->geometry(), r(9480, 3360, 1212, fall.h39));
-        EXPECT_EQ(b->Label4->geometry(), r(10800, 3360, 1212, fall.h4));
-        EXPECT_EQ(b->Label5->geometry(), r(8160, 3000, fall.breite5, fall.hoehe5));
+        EXPECT_EQ(b->centralWidget()->size(), QSize(813, 564));
+        EXPECT_EQ(b->MSChart1->geometry(), fall.chart);
+        EXPECT_EQ(b->cmdEnde->geometry(), QRect(688, 504, 113, fall.knopfHoehe));
         EXPECT_EQ(b->Label1[36]->font().family(), fall.kopfwert);
         EXPECT_EQ(b->Label1[36]->font().pointSizeF(), fall.kopfwertPunkte);
-        EXPECT_TRUE(b->Label1[37]->font().bold());
-        EXPECT_EQ(b->Label9->font().pointSizeF(), fall.label9Punkte);
-        EXPECT_EQ(b->Label7->font().family(), fall.label7);
-        EXPECT_EQ(b->Label1[3]->font().family(), fall.zelle);
+        EXPECT_EQ(b->Label1[54]->font().family(), fall.zelle);
         EXPECT_EQ(b->Label1[54]->font().pointSizeF(), fall.zellePunkte);
         EXPECT_EQ(b->Line26 != nullptr, fall.line26);
-        // The same in every language: table rows 240 twips apart, frames round the columns.
-        EXPECT_EQ(b->Label1[17]->geometry(), r(8160, 7200, 1212, 252));
-        EXPECT_EQ(b->Label1[35]->geometry(), r(9480, 7200, 1212, 252));
-        EXPECT_EQ(b->Label1[54]->geometry(), r(10800, 7200, 1212, 252));
-        EXPECT_EQ(b->Shape6->geometry(), r(9480, 3840, 1212, 3612));
+        if (b->Line26) {
+            EXPECT_EQ(b->Line26->geometry(), QRect(552, 112, 73, 1));
+        }
+        // Row 15 of the error and velocity columns: 3840 + 14 * 240 = 7200 twips down.
+        EXPECT_EQ(b->Label1[17]->geometry(), QRect(544, 480, 81, 17));
+        EXPECT_EQ(b->Label1[54]->geometry(), QRect(720, 480, 81, 17));
         EXPECT_EQ(b->Label1[21]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         EXPECT_EQ(b->Label1[40]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
         EXPECT_EQ(b->Label1[3]->palette().color(b->Label1[3]->backgroundRole()), QColor(255, 255, 255));

@@ -45,6 +45,7 @@ TEST_F(Leitfaehigkeit, MenueOeffnetDasFensterMitDemErstenStoff) {
     };
     for (const Fall& f : {Fall{"D", "Leitfähigkeit", "Ende"}, Fall{"GB", "Conductivity", "End"},
                           Fall{"F", "Conductivité", "Fin"}, Fall{"E", "Conductividad", "Terminar"}}) {
+        SCOPED_TRACE(f.sprache);
         neuerFall();
         frmHauptForm* form = hauptform(f.sprache);
         form->mnuLeitfaehigkeit->trigger();
@@ -173,6 +174,7 @@ TEST_F(Leitfaehigkeit, EndeZeigtDieHauptformDerSprache) {
         const char* cmdEnde;
     };
     for (const Fall& fall : {Fall{"E", "&Terminar"}, Fall{"GB", "&End"}}) {
+        SCOPED_TRACE(fall.sprache);
         neuerFall();
         // No main form open: the end button creates it.
         frmLeitfaehigkeit* f = auszug(fall.sprache);
@@ -239,6 +241,7 @@ TEST_F(Leitfaehigkeit, OhnePassageEineZeileInDerSprache) {
              Fall{"D", testdokument("luecken.rtf"), 2,
                   "Das Leitfähigkeitsdokument enthält keinen Eintrag für diesen Stoff."},
          }) {
+        SCOPED_TRACE(std::string(fall.sprache) + " " + fall.dokument.filename().string());
         neuerFall();
         frmLeitfaehigkeit* f = oeffne(fall.sprache, fall.dokument);
         ASSERT_NE(f, nullptr);
