@@ -1,5 +1,6 @@
 #include "base/zahlen.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -66,6 +67,26 @@ std::size_t nachZiffern(std::string_view text, std::size_t i) {
     return i;
 }
 
+// The power of ten of the first significant digit of a number without sign
+// ("0.003" gives -3, "45e2" gives 3), the exponent held within a range that
+// no double reaches. Only for numbers with a digit other than 0.
+long zehnerstelle(std::string_view zahl) {
+    const std::size_t e = zahl.find_first_of("eE");
+    const std::string_view mantisse = zahl.substr(0, e);
+    long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::size_t j = e + 1;
+        const bool minus = j < zahl.size() && zahl[j] == '-';
+        if (j < zahl.size() && (zahl[j] == '+' || zahl[j] == '-')) ++j;
+        for (; j < zahl.size() && exponent < 100000; ++j) exponent = exponent * 10 + (zahl[j] - '0');
+        if (minus) exponent = -exponent;
+    }
+    const std::size_t punkt = std::min(mantisse.find('.'), mantisse.size());
+    const std::size_t erste = mantisse.find_first_of("123456789");
+    const long stelle = erste < punkt ? static_cast<long>(punkt - erste) - 1 : static_cast<long>(punkt) - static_cast<long>(erste);
+    return stelle + exponent;
+}
+
 }  // namespace
 
 double leseZahl(std::string_view text) {
@@ -98,11 +119,9 @@ double leseZahl(std::string_view text) {
     const auto [ptr, fehler] = std::from_chars(text.data() + anfang, text.data() + i, wert);
     (void)ptr;
     if (fehler == std::errc::result_out_of_range) {
-        // Too large gives infinity, too small 0: the caller rejects the former.
-        const std::string_view zahl = text.substr(anfang, i - anfang);
-        const auto e = zahl.find_first_of("eE");
-        const bool kleinerExponent = e != std::string_view::npos && zahl.find('-', e) != std::string_view::npos;
-        wert = kleinerExponent ? 0.0 : std::numeric_limits<double>::infinity();
+        // Too large gives infinity, too small 0, however it is written: the
+        // caller rejects the former.
+        wert = zehnerstelle(text.substr(anfang, i - anfang)) >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negativ ? -wert : wert;
 }

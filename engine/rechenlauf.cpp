@@ -21,8 +21,16 @@ constexpr base::Texte MeldungKeineBaulaenge{"Keine Baulänge für diese Nennweit
                                             "Pas de longueur pour ce diamètre: entrez votre longueur!",
                                             "¡No hay longitud para este diámetro: introduzca su longitud!"};
 
-// A typed value beyond the float range counts as not greater than 0.
-bool positiv(double wert) { return base::imFloatBereich(wert) && wert > 0; }
+// Stores a typed value into its cell and tells whether the cell now holds a
+// value greater than 0: the test is made on what the cell holds, so a value
+// too small for a float is the 0 it is stored as. A value beyond the float
+// range is not stored and counts as not greater than 0, so that its field's
+// prompt shows.
+bool speichereGroesserNull(float& zelle, double gelesen) {
+    if (!base::imFloatBereich(gelesen)) return false;
+    zelle = base::speichern(gelesen);
+    return zelle > 0;
+}
 
 }  // namespace
 
@@ -42,21 +50,16 @@ void Rechenlauf::Berechnung() {
         meldungen.MsgBox(std::string(prompt[v.Sprache]), base::MeldungsStil::Frage);
     };
 
-    const double endwert = base::leseZahl(formular.txtVolumen());
-    if (base::imFloatBereich(endwert)) v.Endwert = base::speichern(endwert);
-    if (positiv(endwert)) v.Durchfluss(1) = v.Endwert;
-    if (!positiv(endwert)) return frage(PromptEndwert);
+    const bool endwert = speichereGroesserNull(v.Endwert, base::leseZahl(formular.txtVolumen()));
+    if (endwert) v.Durchfluss(1) = v.Endwert;
+    if (!endwert) return frage(PromptEndwert);
 
-    const double dichte = base::leseZahl(formular.txtDichte());
-    if (base::imFloatBereich(dichte)) v.Dichte = base::speichern(dichte);
-    if (!positiv(dichte)) return frage(PromptDichte);
+    if (!speichereGroesserNull(v.Dichte, base::leseZahl(formular.txtDichte()))) return frage(PromptDichte);
 
     if (v.VolumenEinheit == "kg" || v.VolumenEinheit == "t")
         v.Durchfluss(1) = base::speichern(base::pruefe(static_cast<double>(v.Durchfluss(1)) * 1000) / v.Dichte);
 
-    const double viskositaet = base::leseZahl(formular.txtVisco());
-    if (base::imFloatBereich(viskositaet)) v.Viskositaet = base::speichern(viskositaet);
-    if (!positiv(viskositaet)) return frage(PromptViskositaet);
+    if (!speichereGroesserNull(v.Viskositaet, base::leseZahl(formular.txtVisco()))) return frage(PromptViskositaet);
 
     BaulaengeBestimmen();
 

@@ -103,6 +103,46 @@ TEST_F(Zahlenfelder, NehmenNichtsGezogenesAn) {
     EXPECT_TRUE(form->txtKunde->acceptDrops());
 }
 
+// A number too small for a 32-bit cell is the 0 it is stored as, whether it
+// is short enough for a double or not: the full-scale value, the density and
+// the viscosity show their prompts, and the own length is 0.
+TEST_F(Zahlenfelder, ZuKleinFuerDieZelleIstNull) {
+    const std::string unterFloat = "0." + std::string(45, '0') + "1";
+    const std::string unterDouble = "0." + std::string(400, '0') + "1";
+    struct Fall {
+        QLineEdit* frmHauptForm::*feld;
+        const char* prompt;  // nullptr: the run goes through
+    };
+    const Fall faelle[] = {
+        {&frmHauptForm::txtVolumen, "Endwert ?"},
+        {&frmHauptForm::txtDichte, "Dichte ?"},
+        {&frmHauptForm::txtVisco, "Viskosität ?"},
+        {&frmHauptForm::txtLaenge, nullptr},
+    };
+    for (const Fall& fall : faelle) {
+        for (const std::string& text : {unterFloat, unterDouble}) {
+            neuerFall();
+            frmHauptForm* form = hauptform("D");
+            QTest::mouseClick(form->Option3, Qt::LeftButton);
+            form->txtVolumen->setText("1");
+            QLineEdit* feld = form->*fall.feld;
+            SCOPED_TRACE(feld->objectName().toStdString() + " with " + std::to_string(text.size()) + " characters");
+            feld->clear();
+            QTest::keyClicks(feld, QString::fromStdString(text));
+            ASSERT_EQ(feld->text().toStdString(), text);
+            form->cmdFehlerkurve->click();
+            if (fall.prompt) {
+                EXPECT_EQ(meldungen.gezeigt, (std::vector<Meldung>{{fall.prompt, base::MeldungsStil::Frage}}));
+                EXPECT_EQ(anzeige.gezeigt, 0);
+            } else {
+                EXPECT_EQ(meldungen.gezeigt, std::vector<Meldung>{});
+                EXPECT_EQ(anzeige.gezeigt, 1);
+                EXPECT_EQ(v().Baulaenge, 0.0f);
+            }
+        }
+    }
+}
+
 // A paste through the context menu is not filtered; the one number reader
 // reads the box, and "1,5" is read as 1, never as 15.
 TEST_F(Zahlenfelder, EingefuegterTextGehtDurchDenZahlenleser) {

@@ -97,6 +97,35 @@ TEST(LeseZahl, JenseitsDesFloatBereichs) {
     EXPECT_TRUE(imFloatBereich(FLT_MAX));
 }
 
+// Beyond the range of a double a number is too large or too small by where
+// its first digit stands, whether written with an exponent or in full.
+TEST(LeseZahl, JenseitsDesDoubleBereichsNachDerStelleDerErstenZiffer) {
+    const std::string nullen(400, '0');
+    const double unendlich = std::numeric_limits<double>::infinity();
+    const struct {
+        std::string text;
+        double erwartet;
+    } faelle[] = {
+        {"0." + nullen + "1", 0},
+        {"-0." + nullen + "1", 0},
+        {"0." + nullen + "1e+5", 0},
+        {"0." + nullen + "1e500", 1e99},
+        {"1" + nullen, unendlich},
+        {"-1" + nullen + ".5", -unendlich},
+        {"0001" + nullen + "x", unendlich},
+        {"1" + nullen + "e-800", 0},
+        {"1e-400", 0},
+        {".1e-330", 0},
+        {"10e308", unendlich},
+        {"1e99999999999999999999", unendlich},
+        {"1e-99999999999999999999", 0},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.text.substr(0, 12) + "... (" + std::to_string(fall.text.size()) + " characters)");
+        EXPECT_EQ(leseZahl(fall.text), fall.erwartet);
+    }
+}
+
 TEST(Speichern, FehlerBeimAblegenInDieZelle) {
     EXPECT_EQ(speichern(0.1), 0.1f);
     EXPECT_EQ(speichern(FLT_MAX), FLT_MAX);

@@ -32,6 +32,9 @@ TEST(Rechenlauf, EingabeaufforderungenInVierSprachen) {
         // Beyond the float range counts as not greater than 0.
         {"D", "1e39", "1000", "1", "Endwert ?"},    {"D", "1", "1e39", "1", "Dichte ?"},
         {"D", "1", "1000", "1e39", "Viskosität ?"},
+        // Too small for the cell: tested as the 0 that is stored.
+        {"D", "1e-46", "1000", "1", "Endwert ?"},   {"D", "1", "1e-46", "1", "Dichte ?"},
+        {"D", "1", "1000", "-1e-46", "Viskosität ?"},
     };
     // clang-format on
     for (const auto& fall : faelle) {
