@@ -23,8 +23,14 @@ if [ "${1:-}" = "--desktop" ]; then
 elif ! installiert libreoffice-writer; then
   pakete+=(libreoffice-writer-nogui)
 fi
-$sudo apt-get update
-$sudo apt-get install -y --no-install-recommends "${pakete[@]}"
+# Only what is missing: on a machine that has everything this needs neither
+# the network nor root.
+fehlend=()
+for paket in "${pakete[@]}"; do installiert "$paket" || fehlend+=("$paket"); done
+if [ "${#fehlend[@]}" -gt 0 ]; then
+  $sudo apt-get update
+  $sudo apt-get install -y --no-install-recommends "${fehlend[@]}"
+fi
 # A comma locale for the tests that the core never reads the process locale.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   $sudo sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
