@@ -9,6 +9,8 @@ namespace fluvan::app {
 
 void Ergebnisfenster::zeigeBild1(const base::Variable& ergebnis) {
     ergebnis_ = ergebnis;
+    // An open sheet and diagram load again: beside a new calculation they
+    // would otherwise show an older one as if it were current.
     Bild2* diagramm = platform::offenesFenster<Bild2>();
     if (diagramm) diagramm->Form_Load();
     if (Bild1* blatt = platform::offenesFenster<Bild1>()) blatt->Form_Load();

@@ -26,6 +26,8 @@ bool Fensteraufnahme(QWidget& fenster, Bildhalter& halter) {
 
 QImage bildVon(const Bildhalter& halter) { return halter.bild(); }
 
+// A print, save or hand-over that failed says so, rather than end silently
+// as if it had been done.
 void meldeFehlschlag() {
     const auto text = output::VorgangNichtMoeglich[base::Variable::instanz().Sprache];
     dienste().meldungen->MsgBox(std::string(text), base::MeldungsStil::Ausruf);
