@@ -4,6 +4,8 @@
 //   info            chooses the info entry
 //   leitfaehigkeit  chooses the conductivity entry, or with a document as
 //                   third argument shows the conductivity window on it
+//   stoff           chooses the conductivity entry and clicks the medium named
+//                   by the third argument (default "Acetone") in its list
 //   liste           opens the list of nominal sizes
 //   auslegung       opens the design aid, clicks its first input cell and
 //                   types the third argument (default "10")
@@ -25,6 +27,7 @@
 #include "app/frmHauptForm.h"
 #include "app/frmLeitfaehigkeit.h"
 #include "app/frmSplashscreen.h"
+#include "conductivity/stofftabelle.h"
 #include "platform/anwendung.h"
 #include "platform/dienste.h"
 #include "platform/fensterregister.h"
@@ -58,7 +61,20 @@ int main(int argc, char** argv) {
         frmHauptForm* form = offenesFenster<frmHauptForm>();
         if (!form) return;
         if (schritt == "info") form->mnuInfo->trigger();
-        if (schritt == "leitfaehigkeit") form->mnuLeitfaehigkeit->trigger();
+        if (schritt == "leitfaehigkeit" || schritt == "stoff") form->mnuLeitfaehigkeit->trigger();
+        if (schritt == "stoff") {
+            const std::string name = drittes.empty() ? "Acetone" : drittes;
+            QTimer::singleShot(500, [name] {
+                auto* fenster = offenesFenster<fluvan::app::frmLeitfaehigkeit>();
+                const fluvan::conductivity::Stoff* stoff = fluvan::conductivity::findeStoff(name);
+                if (!fenster || !stoff) return;
+                QListWidgetItem* eintrag =
+                    fenster->List1->item(static_cast<int>(stoff - fluvan::conductivity::Stofftabelle.data()));
+                fenster->List1->scrollToItem(eintrag);
+                QTest::mouseClick(fenster->List1->viewport(), Qt::LeftButton, {},
+                                  fenster->List1->visualItemRect(eintrag).center());
+            });
+        }
         if (schritt == "liste") form->cboMIDDN->showPopup();
         if (schritt == "bild1" || schritt == "bild2") {
             form->txtKunde->setText(QStringLiteral("Muster GmbH"));

@@ -1,6 +1,7 @@
 #include "app/frmLeitfaehigkeit.h"
 
 #include <QFontInfo>
+#include <QTextCursor>
 
 #include "conductivity/ausgabe.h"
 #include "conductivity/stofftabelle.h"
@@ -13,8 +14,8 @@ namespace {
 
 using app::frmLeitfaehigkeit;
 
-// The passage of every medium in the shipped document: its empty table row.
-const QString LeereTabelle = QStringLiteral("\n\t\t\n");
+// The first medium's passage in the shipped document: its row of values.
+const QString ErstePassage = QStringLiteral("\n100\t15\t1.7\n");
 
 class Leitfaehigkeit : public Fenstertest {
 protected:
@@ -63,7 +64,7 @@ TEST_F(Leitfaehigkeit, MenueOeffnetDasFensterMitDemErstenStoff) {
         EXPECT_TRUE(fenster->List1->currentItem()->isSelected());
         EXPECT_EQ(fenster->Label1->text(), "Acetaldehyde");
         EXPECT_EQ(v().Stoffname, "Acetaldehyde");
-        EXPECT_EQ(box(fenster), LeereTabelle) << "the text between Aaa and Aab of the shipped document";
+        EXPECT_EQ(box(fenster), ErstePassage) << "the text between Aaa and Aab of the shipped document";
         EXPECT_EQ(v().PosAnfang, 0);
 
         EXPECT_EQ(fenster->Label3->text(), "Concentration");
@@ -144,6 +145,57 @@ TEST_F(Leitfaehigkeit, AuswahlZeigtNameUndPassage) {
     EXPECT_EQ(box(f), "\n10\t18 °C\t38000 µS/cm\n");
 }
 
+// The shipped document as the menu command's window reads it: the values of
+// the public table where it holds the medium, an empty row otherwise.
+TEST_F(Leitfaehigkeit, VersandtesDokumentZeigtDieWerte) {
+    frmHauptForm* form = hauptform("GB");
+    form->mnuLeitfaehigkeit->trigger();
+    frmLeitfaehigkeit* f = platform::offenesFenster<frmLeitfaehigkeit>();
+    ASSERT_NE(f, nullptr);
+    struct Fall {
+        const char* name;
+        QString passage;
+    };
+    for (const Fall& fall : {
+             Fall{"Acetone", "\n100\t25\t0.06\n"},
+             Fall{"Mercury", "\n100\t0\t10629600000\n"},
+             Fall{"Acethyl chloride", "\n100\t25\t0.4\n"},
+             Fall{"Hydrochloric acid", "\n\t\t\n"},
+             // Pyridine's passage runs on to "Pxx" over Propionaldehyde's marker and row.
+             Fall{"Pyridine", "\n100\t18\t0.053\nPca\n100\t25\t0.85\n"},
+             Fall{"Propionaldehyde", "\n100\t25\t0.85\n"},
+         }) {
+        const conductivity::Stoff* stoff = conductivity::findeStoff(fall.name);
+        ASSERT_NE(stoff, nullptr) << fall.name;
+        waehle(f, static_cast<int>(stoff - conductivity::Stofftabelle.data()));
+        EXPECT_EQ(f->Label1->text(), fall.name);
+        EXPECT_EQ(box(f), fall.passage) << fall.name;
+    }
+}
+
+// Each value starts at the left edge of its column's heading, as far in as the
+// first column starts from the box's edge.
+TEST_F(Leitfaehigkeit, WerteStehenUnterIhrenUeberschriften) {
+    frmHauptForm* form = hauptform("GB");
+    form->mnuLeitfaehigkeit->trigger();
+    frmLeitfaehigkeit* f = platform::offenesFenster<frmLeitfaehigkeit>();
+    ASSERT_NE(f, nullptr);
+    waehle(f, static_cast<int>(conductivity::findeStoff("Acetone") - conductivity::Stofftabelle.data()));
+    const auto einzug = [f](const char* wert, const QLabel* ueberschrift) {
+        const int stelle = box(f).indexOf(QString::fromLatin1(wert));
+        EXPECT_GE(stelle, 0) << wert;
+        QTextCursor cursor(f->RichTextBox1->document());
+        cursor.setPosition(stelle);
+        return f->RichTextBox1->viewport()->mapTo(f, f->RichTextBox1->cursorRect(cursor).topLeft()).x() -
+               ueberschrift->x();
+    };
+    const int rand = einzug("100", f->Label3);
+    EXPECT_GE(rand, 0);
+    EXPECT_LT(rand, 10) << "the box's frame and margin";
+    EXPECT_EQ(einzug("25", f->Label4), rand);
+    EXPECT_EQ(einzug("0.06", f->Label5), rand);
+}
+
 TEST_F(Leitfaehigkeit, OhneAuswahlBleibtDerLetzteStoff) {
     frmLeitfaehigkeit* f = auszug();
     waehle(f, 279);
@@ -219,7 +271,7 @@ TEST_F(Leitfaehigkeit, SchliessenUndWiederOeffnen) {
     EXPECT_EQ(f->List1->count(), 344);
     EXPECT_EQ(f->List1->currentRow(), 0);
     EXPECT_EQ(f->Label1->text(), "Acetaldehyde");
-    EXPECT_EQ(box(f), LeereTabelle);
+    EXPECT_EQ(box(f), ErstePassage);
 }
 
 // When no right passage can be had, the box says so in one line of the

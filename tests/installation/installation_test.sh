@@ -15,8 +15,8 @@ trap 'rm -rf "$ort"' EXIT
 
 # What the window shows, one line per medium (line breaks and tabs as \n, \t):
 # the first medium as it opens, then the last one of the list. The shipped
-# document holds an empty table row for each.
-erwartet='Acetaldehyde: \n\t\t\n
+# document holds a row of values for the first and an empty row for the last.
+erwartet='Acetaldehyde: \n100\t15\t1.7\n
 Zinc sulphate: \n\t\t\n'
 unlesbar='Acetaldehyde: The conductivity document cannot be read.
 Zinc sulphate: The conductivity document cannot be read.'
