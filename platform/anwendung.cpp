@@ -31,6 +31,10 @@ QTranslator& qtUebersetzung() {
 
 void richteAnwendungEin() {
     QApplication::setStyle(new Plattformstil(QApplication::style()->name()));
+    // The program's four languages read left to right. Set once and for all,
+    // Qt's texts of a right-to-left desktop (Hebrew, Persian) no longer turn
+    // its windows, and so their pictures and printouts, round.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     ladeQtUebersetzung(QLocale::system());
 }
 

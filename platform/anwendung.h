@@ -1,6 +1,7 @@
 #pragma once
 // The program-wide set-up of Qt, so that it behaves as the platform did:
-// drop-down lists that scroll, Qt's own texts in the desktop's language.
+// drop-down lists that scroll, left to right, Qt's own texts in the desktop's
+// language.
 class QLocale;
 
 namespace fluvan::platform {
