@@ -15,9 +15,23 @@
 
 namespace fluvan::platform {
 
-void QtZwischenablage::Clear() { QGuiApplication::clipboard()->clear(); }
+void QtZwischenablage::beobachte() {
+    if (beobachtet) return;
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, &beobachter, [this](QClipboard::Mode art) {
+        if (art == QClipboard::Clipboard) ++wechsel;
+    });
+    beobachtet = true;
+}
 
-void QtZwischenablage::setzeBild(const QImage& bild) { QGuiApplication::clipboard()->setImage(bild); }
+void QtZwischenablage::Clear() {
+    beobachte();
+    QGuiApplication::clipboard()->clear();
+}
+
+void QtZwischenablage::setzeBild(const QImage& bild) {
+    beobachte();
+    QGuiApplication::clipboard()->setImage(bild);
+}
 
 QImage QtZwischenablage::bild() const { return QGuiApplication::clipboard()->image(); }
 

@@ -3,8 +3,10 @@
 // clipboard, the printer and save dialogs and the launcher of documents. The
 // program uses the Qt ones; tests replace them, so no dialog ever blocks.
 #include <QImage>
+#include <QObject>
 #include <QString>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -20,6 +22,9 @@ public:
     virtual void setzeBild(const QImage& bild) = 0;
     // The picture the clipboard holds; a null image when it holds none.
     virtual QImage bild() const = 0;
+    // Counts the changes of the clipboard's content, the program's own and
+    // those of other programs: while it stays, so does the content.
+    virtual std::uint64_t stand() const = 0;
 };
 
 class Druckdialog {
@@ -56,6 +61,14 @@ public:
     void Clear() override;
     void setzeBild(const QImage& bild) override;
     QImage bild() const override;
+    std::uint64_t stand() const override { return wechsel; }
+
+private:
+    // From the first use on, when the application's clipboard exists.
+    void beobachte();
+    QObject beobachter;  // the watch ends with this object
+    bool beobachtet = false;
+    std::uint64_t wechsel = 0;
 };
 
 class QtDruckdialog : public Druckdialog {

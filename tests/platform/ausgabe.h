@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -84,6 +85,7 @@ public:
         schritte.push_back("Bild");
     }
     QImage bild() const override { return inhalt; }
+    std::uint64_t stand() const override { return schritte.size(); }
     QImage inhalt;
     std::vector<std::string> schritte;
 };
@@ -135,8 +137,8 @@ public:
 };
 
 // Takes every document, or as `gelingt` says. It reports the outcome inside
-// the call, or, with `spaeter`, holds it back until `melde`, as the desktop's
-// opener reports it later.
+// the call, or, with `spaeter` set at the call, holds it back until `melde`,
+// as the desktop's opener reports it later.
 class AufzeichnenderStarter : public platform::Starter {
 public:
     void oeffnen(const QString& datei, Ausgang ausgang) override {
@@ -149,7 +151,11 @@ public:
     }
     // The outcomes held back, in the order of the calls.
     void melde() {
-        for (const auto& ausgang : std::exchange(ausstehend, {})) ausgang();
+        for (std::size_t nummer = 0; nummer < ausstehend.size(); ++nummer) melde(nummer);
+    }
+    // The outcome of one call held back, counted from 0, unless it came.
+    void melde(std::size_t nummer) {
+        if (const auto ausgang = std::exchange(ausstehend.at(nummer), nullptr)) ausgang();
     }
     std::function<bool(const QString&)> gelingt;
     bool spaeter = false;

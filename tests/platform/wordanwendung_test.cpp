@@ -1,9 +1,11 @@
 #include "platform/wordanwendung.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTest>
 #include <QUrl>
 
@@ -20,9 +22,10 @@ protected:
         fenster.show();
     }
     // mnuWord_Click: the capture, then the hand-over of the holder's picture.
-    void mnuWord_Click() {
-        if (platform::Fensteraufnahme(fenster, *fenster.Picture1))
-            platform::WordAnwendungStarten(platform::bildVon(*fenster.Picture1));
+    void mnuWord_Click() { uebergib(fenster); }
+    static void uebergib(Testfenster& von) {
+        if (platform::Fensteraufnahme(von, *von.Picture1))
+            platform::WordAnwendungStarten(platform::bildVon(*von.Picture1));
     }
     Testfenster fenster{640, 480};
     EigenerTempOrdner temp;
@@ -100,6 +103,76 @@ TEST_P(WordAnwendungAusgang, FehlschlagLaesstFruehereDokumenteStehen) {
     EXPECT_TRUE(QFileInfo::exists(starter.geoeffnet[0]));
     EXPECT_FALSE(QFileInfo::exists(starter.geoeffnet[1]));
     EXPECT_EQ(meldungen.gezeigt, fehlschlag());
+}
+
+// The sheet hands over, then the diagram before the sheet's outcome has
+// come. A success clears the clipboard only while it holds its own picture,
+// so whichever outcome comes last, the diagram's failure keeps its picture
+// there; a success of the diagram clears it.
+TEST_F(WordAnwendungTest, ZweiUebergabenZugleich) {
+    struct Fall {
+        const char* name;
+        bool diagrammGelingt;
+        bool diagrammSofort;  // its outcome comes inside its call, the sheet's later
+        bool diagrammZuerst;  // of the outcomes held back, the diagram's comes first
+    };
+    const Fall faelle[] = {
+        {"Diagramm scheitert sofort", false, true, false},
+        {"Diagramm scheitert vor dem Erfolg des Blatts", false, false, true},
+        {"Diagramm scheitert nach dem Erfolg des Blatts", false, false, false},
+        {"Diagramm gelingt sofort", true, true, false},
+        {"beide gelingen, das Diagramm zuerst", true, false, true},
+        {"beide gelingen, das Blatt zuerst", true, false, false},
+    };
+    Testfenster diagramm(400, 300);
+    diagramm.faerbeBlock(QColor(250, 200, 0));
+    diagramm.show();
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        zwischenablage = FakeZwischenablage();
+        starter = AufzeichnenderStarter();
+        meldungen.gezeigt.clear();
+
+        starter.spaeter = true;
+        mnuWord_Click();
+        starter.spaeter = !fall.diagrammSofort;
+        starter.gelingt = [&](const QString&) { return fall.diagrammGelingt; };
+        uebergib(diagramm);
+        if (fall.diagrammZuerst) starter.melde(1);
+        starter.melde();
+
+        std::vector<std::string> schritte{"Bild", "Bild"};
+        if (fall.diagrammGelingt) schritte.push_back("Clear");
+        EXPECT_EQ(zwischenablage.schritte, schritte);
+        if (fall.diagrammGelingt) {
+            EXPECT_TRUE(meldungen.gezeigt.empty());
+        } else {
+            EXPECT_EQ(meldungen.gezeigt, fehlschlag());
+            EXPECT_TRUE(gleichePixel(zwischenablage.inhalt, platform::bildVon(*diagramm.Picture1)));
+        }
+    }
+}
+
+// Another program puts its own content on the clipboard before the word
+// processor has taken the document: the success leaves it there.
+TEST_F(WordAnwendungTest, ErfolgLaesstFremdenInhaltStehen) {
+    platform::QtZwischenablage qtZwischenablage;
+    platform::dienste().zwischenablage = &qtZwischenablage;
+    QClipboard& zwischenablage = *QGuiApplication::clipboard();
+    starter.spaeter = true;
+
+    mnuWord_Click();
+    zwischenablage.setText(QStringLiteral("aus einem anderen Programm"));
+    starter.melde();
+    EXPECT_EQ(zwischenablage.text().toStdString(), "aus einem anderen Programm");
+
+    // Without it, the success clears the clipboard.
+    mnuWord_Click();
+    EXPECT_FALSE(zwischenablage.image().isNull());
+    starter.melde();
+    EXPECT_TRUE(zwischenablage.image().isNull());
+    EXPECT_TRUE(zwischenablage.text().isEmpty());
+    EXPECT_TRUE(meldungen.gezeigt.empty());
 }
 
 // Where a desktop names "textverarbeitung.desktop" for RTF documents.
