@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdint>
 #include <cstdio>
 
 #include "app/Bild1.h"
@@ -122,6 +123,7 @@ public:
     void Clear() override {}
     void setzeBild(const QImage&) override {}
     QImage bild() const override { return {}; }
+    std::uint64_t stand() const override { return 0; }
 };
 
 // The print command of the sheet to the finished PDF file: capture, dialog,

@@ -1,6 +1,8 @@
 #include "platform/ausgabedienste.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QDirIterator>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QPrintDialog>
@@ -13,9 +15,23 @@
 
 namespace fluvan::platform {
 
-void QtZwischenablage::Clear() { QGuiApplication::clipboard()->clear(); }
+void QtZwischenablage::beobachte() {
+    if (beobachtet) return;
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::changed, &beobachter, [this](QClipboard::Mode art) {
+        if (art == QClipboard::Clipboard) ++wechsel;
+    });
+    beobachtet = true;
+}
 
-void QtZwischenablage::setzeBild(const QImage& bild) { QGuiApplication::clipboard()->setImage(bild); }
+void QtZwischenablage::Clear() {
+    beobachte();
+    QGuiApplication::clipboard()->clear();
+}
+
+void QtZwischenablage::setzeBild(const QImage& bild) {
+    beobachte();
+    QGuiApplication::clipboard()->setImage(bild);
+}
 
 QImage QtZwischenablage::bild() const { return QGuiApplication::clipboard()->image(); }
 
@@ -36,27 +52,67 @@ std::optional<QString> QtSpeicherdialog::ShowSave(QWidget* fenster, const QStrin
     return dialog.selectedFiles().value(0);
 }
 
-void QtStarter::oeffnen(const QString& datei, Ausgang ausgang) {
-    // Not QDesktopServices: it reports success as soon as xdg-open runs,
-    // though that then ends with "no method available".
-    const QString oeffner = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (oeffner.isEmpty()) {
-        ausgang(false);
-        return;
+namespace {
+
+using std::chrono::milliseconds;
+
+// Asks xdg-mime and hands on its answer, trimmed: empty when it gave none,
+// could not start or had none within the patience.
+void frage(const QString& xdgMime, const QStringList& frage, milliseconds geduld,
+           std::function<void(const QString&)> antwort) {
+    auto* prozess = new QProcess;
+    prozess->setProgram(xdgMime);
+    prozess->setArguments(frage);
+    prozess->setStandardInputFile(QProcess::nullDevice());
+    prozess->setStandardErrorFile(QProcess::nullDevice());
+    QTimer::singleShot(geduld, prozess, [prozess] { prozess->kill(); });
+    QObject::connect(prozess, &QProcess::finished, prozess, [prozess, antwort](int, QProcess::ExitStatus art) {
+        prozess->deleteLater();
+        antwort(art == QProcess::NormalExit ? QString::fromLocal8Bit(prozess->readAllStandardOutput()).trimmed()
+                                            : QString());
+    });
+    QObject::connect(prozess, &QProcess::errorOccurred, prozess, [prozess, antwort](QProcess::ProcessError fehler) {
+        if (fehler != QProcess::FailedToStart) return;
+        prozess->deleteLater();
+        antwort(QString());
+    });
+    prozess->start();
+}
+
+// Whether xdg-open finds the desktop entry to run: in a folder of
+// applications or any folder below one, under its name or with the vendor
+// before its first '-' as a folder ("vendor-app.desktop" as
+// "vendor/app.desktop").
+bool gibtEintrag(const QString& eintrag) {
+    if (eintrag.isEmpty()) return false;
+    const qsizetype strich = eintrag.indexOf(QLatin1Char('-'));
+    const QString alsOrdner =
+        strich < 0 ? QString() : QLatin1Char('/') + QString(eintrag).replace(strich, 1, QLatin1Char('/'));
+    for (const QString& ordner : QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation)) {
+        QDirIterator dateien(ordner, QDir::Files | QDir::Readable,
+                             QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
+        while (dateien.hasNext()) {
+            const QString pfad = dateien.next();
+            if (dateien.fileName() == eintrag || (!alsOrdner.isEmpty() && pfad.endsWith(alsOrdner))) return true;
+        }
     }
+    return false;
+}
+
+void starteOeffner(const QString& xdgOpen, const QString& datei, milliseconds geduld, Starter::Ausgang ausgang) {
     // The opener's end, its failure to start and the end of the patience may
     // all come; the first one decides.
-    auto offen = std::make_shared<Ausgang>(std::move(ausgang));
+    auto offen = std::make_shared<Starter::Ausgang>(std::move(ausgang));
     const auto melde = [offen](bool geoeffnet) {
         if (!*offen) return;
-        const Ausgang einmal = std::exchange(*offen, nullptr);
+        const Starter::Ausgang einmal = std::exchange(*offen, nullptr);
         einmal(geoeffnet);
     };
     // No parent: the application may run under the opener, so the process
     // object goes once the opener has ended and not before (deleting it
     // would kill them), nor with the program's objects.
     auto* prozess = new QProcess;
-    prozess->setProgram(oeffner);
+    prozess->setProgram(xdgOpen);
     prozess->setArguments({datei});
     prozess->setStandardInputFile(QProcess::nullDevice());
     prozess->setStandardOutputFile(QProcess::nullDevice());
@@ -76,6 +132,39 @@ void QtStarter::oeffnen(const QString& datei, Ausgang ausgang) {
     });
     frist->start(geduld);
     prozess->start();
+}
+
+}  // namespace
+
+void QtStarter::oeffnen(const QString& datei, Ausgang ausgang) {
+    // Not QDesktopServices: it reports success as soon as xdg-open runs,
+    // though that then ends with "no method available".
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    // Without a display xdg-open passes over the registered applications and
+    // takes a mailcap viewer or a text browser.
+    const bool anzeige = !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (xdgOpen.isEmpty() || xdgMime.isEmpty() || !anzeige) {
+        ausgang(false);
+        return;
+    }
+    // With a display xdg-open asks xdg-mime the same, in the same
+    // environment, runs the entry it finds and ends with that application's
+    // status, trying nothing else.
+    const milliseconds zeit = geduld;
+    frage(xdgMime, {QStringLiteral("query"), QStringLiteral("filetype"), datei}, zeit, [=](const QString& antwort) {
+        const QString typ = antwort.section(QLatin1Char(';'), 0, 0);  // as xdg-open: no parameters
+        if (typ.isEmpty()) {
+            ausgang(false);
+            return;
+        }
+        frage(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), typ}, zeit, [=](const QString& eintrag) {
+            if (gibtEintrag(eintrag))
+                starteOeffner(xdgOpen, datei, zeit, ausgang);
+            else
+                ausgang(false);
+        });
+    });
 }
 
 }  // namespace fluvan::platform

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <cstdint>
 #include <span>
 #include <string>
 
@@ -43,10 +44,13 @@ void raeumeAuf(const QString& dokument) {
 }
 
 // The clipboard is cleared only once an application has taken the document;
-// until then, and after a failure, it holds the picture.
-void beende(const QString& dokument, bool geoeffnet) {
+// until then, and after a failure, it holds the picture. Another capture, or
+// another program, may have put its own content there in the meantime, as a
+// second hand-over whose failure promises to keep its picture: that stays.
+void beende(const QString& dokument, std::uint64_t stand, bool geoeffnet) {
     if (geoeffnet) {
-        dienste().zwischenablage->Clear();
+        Zwischenablage& zwischenablage = *dienste().zwischenablage;
+        if (zwischenablage.stand() == stand) zwischenablage.Clear();
         return;
     }
     raeumeAuf(dokument);
@@ -79,13 +83,15 @@ QString neuesDokument(const QImage& bild) {
 }
 
 void WordAnwendungStarten(const QImage& bild) {
+    // The capture has just put the picture on the clipboard.
+    const std::uint64_t stand = dienste().zwischenablage->stand();
     const QString dokument = neuesDokument(bild);
     if (dokument.isEmpty()) {
-        beende(dokument, false);
+        beende(dokument, stand, false);
         return;
     }
     // The window may be gone when the outcome comes: it keeps only the path.
-    dienste().starter->oeffnen(dokument, [dokument](bool geoeffnet) { beende(dokument, geoeffnet); });
+    dienste().starter->oeffnen(dokument, [dokument, stand](bool geoeffnet) { beende(dokument, stand, geoeffnet); });
 }
 
 }  // namespace fluvan::platform

@@ -6,9 +6,10 @@
 namespace fluvan::platform {
 
 // Writes a new document holding the picture into the program's private folder
-// and hands it to the desktop's application for such documents, without
-// waiting for that. Once the application has taken it the clipboard is
-// cleared. Every call makes a new document. When the hand-over fails it shows
+// and hands it to the application the desktop has registered for such
+// documents, without waiting for that. Once the application has taken it the
+// clipboard is cleared, unless something else has come onto it since the
+// call. Every call makes a new document. When the hand-over fails it shows
 // the exclamation box, the picture stays on the clipboard, and neither the
 // document nor a folder left empty by it stays behind.
 void WordAnwendungStarten(const QImage& bild);

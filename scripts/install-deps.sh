@@ -11,7 +11,7 @@ pakete=(
   fonts-liberation fonts-dejavu-core locales
   xvfb xauth
   clang libclang-rt-14-dev
-  poppler-utils xdg-utils
+  poppler-utils xdg-utils file
 )
 # The hand-over opens its RTF document with xdg-open, which finds the word
 # processor by the document's type (file tells it) and Writer's desktop entry.
@@ -19,7 +19,7 @@ pakete=(
 # The two Writers exclude each other; a full one already there serves both.
 installiert() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'; }
 if [ "${1:-}" = "--desktop" ]; then
-  pakete+=(file libreoffice-writer)
+  pakete+=(libreoffice-writer)
 elif ! installiert libreoffice-writer; then
   pakete+=(libreoffice-writer-nogui)
 fi

@@ -6,6 +6,7 @@
 #include <signal.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPrinter>
@@ -13,8 +14,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdint>
 #include <functional>
-
 #include <optional>
 #include <string>
 #include <utility>
@@ -84,6 +85,7 @@ public:
         schritte.push_back("Bild");
     }
     QImage bild() const override { return inhalt; }
+    std::uint64_t stand() const override { return schritte.size(); }
     QImage inhalt;
     std::vector<std::string> schritte;
 };
@@ -135,8 +137,8 @@ public:
 };
 
 // Takes every document, or as `gelingt` says. It reports the outcome inside
-// the call, or, with `spaeter`, holds it back until `melde`, as the desktop's
-// opener reports it later.
+// the call, or, with `spaeter` set at the call, holds it back until `melde`,
+// as the desktop's opener reports it later.
 class AufzeichnenderStarter : public platform::Starter {
 public:
     void oeffnen(const QString& datei, Ausgang ausgang) override {
@@ -149,7 +151,11 @@ public:
     }
     // The outcomes held back, in the order of the calls.
     void melde() {
-        for (const auto& ausgang : std::exchange(ausstehend, {})) ausgang();
+        for (std::size_t nummer = 0; nummer < ausstehend.size(); ++nummer) melde(nummer);
+    }
+    // The outcome of one call held back, counted from 0, unless it came.
+    void melde(std::size_t nummer) {
+        if (const auto ausgang = std::exchange(ausstehend.at(nummer), nullptr)) ausgang();
     }
     std::function<bool(const QString&)> gelingt;
     bool spaeter = false;
@@ -292,18 +298,65 @@ private:
     Umgebung umgebung;
 };
 
+// An executable shell script in the folder; a shell that is not there makes
+// a program that cannot start.
+inline bool skript(const QString& ordner, const QString& name, const QByteArray& text,
+                   const QByteArray& shell = "/bin/sh") {
+    QFile datei(ordner + QLatin1Char('/') + name);
+    if (!datei.open(QIODevice::WriteOnly) || datei.write("#!" + shell + "\n" + text) < 0) return false;
+    datei.close();
+    return datei.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A desktop of the test's own, the same on every machine: its home and every
+// folder where the desktop keeps registrations are the given one, the mailcap
+// and $BROWSER would be files there, no desktop environment and no session
+// bus. With `anzeige` it names a display (nothing ever draws there): only with
+// one does xdg-open ask for the registered application.
+inline void eigenerDesktop(Umgebung& umgebung, const QString& ordner, bool anzeige) {
+    for (const char* name : {"HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+        umgebung.setze(name, ordner);
+    umgebung.setze("MAILCAPS", ordner + QStringLiteral("/mailcap"));
+    umgebung.setze("BROWSER", ordner + QStringLiteral("/browser"));
+    umgebung.setze("DBUS_SESSION_BUS_ADDRESS", QStringLiteral("unix:path=") + ordner + QStringLiteral("/kein-bus"));
+    for (const char* name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "DESKTOP_SESSION", "DE",
+          "KDE_FULL_SESSION", "KDE_SESSION_VERSION", "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID",
+          "LXQT_SESSION_CONFIG", "XDG_MENU_PREFIX"})
+        umgebung.entferne(name);
+    // Far above the numbers xvfb-run gives out.
+    if (anzeige) umgebung.setze("DISPLAY", QStringLiteral(":7919"));
+}
+
+// The desktop entry of an application, under the desktop's folder of
+// applications; the application is `programm`, given the document.
+inline bool desktopEintrag(const QString& ordner, const QString& name, const QString& programm) {
+    const QString datei = ordner + QStringLiteral("/applications/") + name;
+    if (!QDir().mkpath(QFileInfo(datei).path())) return false;
+    QFile eintrag(datei);
+    return eintrag.open(QIODevice::WriteOnly) &&
+           eintrag.write("[Desktop Entry]\nType=Application\nName=Textverarbeitung\nExec=" +
+                         QFile::encodeName(programm) + " %f\nMimeType=application/rtf;text/rtf;\n") > 0;
+}
+
 // A stand-in for the desktop's opener: a shell script named xdg-open in the
 // given folder, put first on the search path. The script gets the document
 // as its first argument.
-// A shell that is not there makes an opener that cannot start.
-inline bool falscherOeffner(Umgebung& umgebung, const QString& ordner, const QByteArray& skript,
+// It comes on a desktop of its own in that folder, where
+// "textverarbeitung.desktop" is registered for every document: a stand-in
+// for xdg-mime beside it says so, and the entry is there.
+inline bool falscherOeffner(Umgebung& umgebung, const QString& ordner, const QByteArray& text,
                             const QByteArray& shell = "/bin/sh") {
-    QFile datei(ordner + QStringLiteral("/xdg-open"));
-    if (!datei.open(QIODevice::WriteOnly) || datei.write("#!" + shell + "\n" + skript) < 0) return false;
-    datei.close();
-    if (!datei.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) return false;
+    if (!skript(ordner, QStringLiteral("xdg-open"), text, shell)) return false;
+    eigenerDesktop(umgebung, ordner, true);
     umgebung.setze("PATH", ordner + QLatin1Char(':') + qEnvironmentVariable("PATH"));
-    return true;
+    return skript(ordner, QStringLiteral("xdg-mime"),
+                  "case \"$2\" in\n"
+                  "  filetype) echo application/rtf ;;\n"
+                  "  default) echo textverarbeitung.desktop ;;\n"
+                  "esac\n") &&
+           desktopEintrag(ordner, QStringLiteral("textverarbeitung.desktop"),
+                          ordner + QStringLiteral("/textverarbeitung"));
 }
 
 // An opener as xdg-open without a known desktop: it runs the application in
@@ -325,21 +378,6 @@ inline bool beendeAnwendung(const QString& ordner) {
     const bool geendet = QTest::qWaitFor([&] { return ::kill(anwendung, 0) != 0; }, 10000);
     QTest::qWait(50);
     return geendet;
-}
-
-// The real xdg-open as on a desktop where no application is registered for
-// any document, the same on every machine: no desktop environment, no
-// display and no browser to fall back on, and every folder where it looks for
-// registrations the given empty one.
-inline void ohneAnwendungen(Umgebung& umgebung, const QString& leer) {
-    for (const char* name : {"HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
-        umgebung.setze(name, leer);
-    umgebung.setze("MAILCAPS", leer + QStringLiteral("/mailcap"));
-    umgebung.setze("BROWSER", leer + QStringLiteral("/browser"));
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP",
-                             "DESKTOP_SESSION", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID",
-                             "MATE_DESKTOP_SESSION_ID", "LXQT_SESSION_CONFIG", "DBUS_SESSION_BUS_ADDRESS"})
-        umgebung.entferne(name);
 }
 
 }  // namespace fluvan::test

@@ -145,6 +145,91 @@ TEST(QtStarter, NurWennDerOeffnerGelingtIstDasDokumentOffen) {
     }
 }
 
+// What a stand-in for xdg-mime answers: the document's type, and for
+// application/rtf the application's desktop entry.
+QByteArray xdgMime(const char* typ, const char* eintrag) {
+    return QByteArray("case \"$2\" in\n  filetype) echo '") + typ +
+           "' ;;\n  default) [ \"$3\" = application/rtf ] && echo '" + eintrag + "' ;;\nesac\n";
+}
+
+// The opener runs only for an application that the desktop has registered
+// for the document's type and whose desktop entry is where xdg-open looks for
+// it; without one xdg-open would take any browser and report success.
+TEST(QtStarter, NurMitRegistrierterAnwendungLaeuftDerOeffner) {
+    struct Fall {
+        const char* name;
+        QByteArray xdgMime;  // empty: none installed
+        const char* datei;   // where the entry lies below the folder of applications
+        bool geoeffnet;
+        bool anzeige = true;
+        std::chrono::milliseconds geduld = std::chrono::seconds(30);
+    };
+    const Fall faelle[] = {
+        {.name = "registriert",
+         .xdgMime = xdgMime("application/rtf", "textverarbeitung.desktop"),
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = true},
+        {.name = "keine Anwendung",
+         .xdgMime = xdgMime("application/rtf", ""),
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = false},
+        {.name = "Eintrag fehlt",
+         .xdgMime = xdgMime("application/rtf", "weg.desktop"),
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = false},
+        {.name = "Eintrag in einem Unterordner",
+         .xdgMime = xdgMime("application/rtf", "textverarbeitung.desktop"),
+         .datei = "unten/textverarbeitung.desktop",
+         .geoeffnet = true},
+        {.name = "Hersteller als Ordner",
+         .xdgMime = xdgMime("application/rtf", "hersteller-textverarbeitung.desktop"),
+         .datei = "hersteller/textverarbeitung.desktop",
+         .geoeffnet = true},
+        {.name = "Typ mit Parametern",
+         .xdgMime = xdgMime("application/rtf; charset=binary", "textverarbeitung.desktop"),
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = true},
+        {.name = "Typ unbekannt",
+         .xdgMime = xdgMime("", "textverarbeitung.desktop"),
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = false},
+        {.name = "xdg-mime antwortet nicht",
+         .xdgMime = "exec sleep 60\n",
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = false,
+         .geduld = std::chrono::seconds(1)},
+        {.name = "kein xdg-mime", .xdgMime = {}, .datei = "textverarbeitung.desktop", .geoeffnet = false},
+        {.name = "ohne Anzeige",
+         .xdgMime = xdgMime("application/rtf", "textverarbeitung.desktop"),
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = false,
+         .anzeige = false},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        QTemporaryDir ordner;
+        test::Umgebung umgebung;
+        ASSERT_TRUE(test::falscherOeffner(umgebung, ordner.path(), merktDasDokument(ordner.path()) + "exit 0\n"));
+        ASSERT_TRUE(QFile::remove(ordner.filePath(QStringLiteral("applications/textverarbeitung.desktop"))));
+        ASSERT_TRUE(test::desktopEintrag(ordner.path(), QString::fromUtf8(fall.datei),
+                                         ordner.filePath(QStringLiteral("textverarbeitung"))));
+        if (fall.xdgMime.isEmpty()) {
+            ASSERT_TRUE(QFile::remove(ordner.filePath(QStringLiteral("xdg-mime"))));
+            umgebung.setze("PATH", ordner.path());
+        } else {
+            ASSERT_TRUE(test::skript(ordner.path(), QStringLiteral("xdg-mime"), fall.xdgMime));
+        }
+        if (!fall.anzeige) umgebung.entferne("DISPLAY");
+
+        const QString dokument = ordner.filePath(QStringLiteral("Dokument.rtf"));
+        std::vector<bool> ausgaenge;
+        QtStarter(fall.geduld).oeffnen(dokument, [&](bool geoeffnet) { ausgaenge.push_back(geoeffnet); });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !ausgaenge.empty(); }, 20000));
+        EXPECT_EQ(ausgaenge, std::vector<bool>{fall.geoeffnet});
+        EXPECT_EQ(gegeben(ordner.path()), fall.geoeffnet ? dokument.toStdString() : "<nothing>");
+    }
+}
+
 // Without a known desktop xdg-open runs the application in the foreground and
 // ends only when that closes: the starter does not wait for it, and takes it
 // for opened once its patience has run out.

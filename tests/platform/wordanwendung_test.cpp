@@ -1,9 +1,11 @@
 #include "platform/wordanwendung.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTest>
 #include <QUrl>
 
@@ -20,9 +22,10 @@ protected:
         fenster.show();
     }
     // mnuWord_Click: the capture, then the hand-over of the holder's picture.
-    void mnuWord_Click() {
-        if (platform::Fensteraufnahme(fenster, *fenster.Picture1))
-            platform::WordAnwendungStarten(platform::bildVon(*fenster.Picture1));
+    void mnuWord_Click() { uebergib(fenster); }
+    static void uebergib(Testfenster& von) {
+        if (platform::Fensteraufnahme(von, *von.Picture1))
+            platform::WordAnwendungStarten(platform::bildVon(*von.Picture1));
     }
     Testfenster fenster{640, 480};
     EigenerTempOrdner temp;
@@ -102,6 +105,177 @@ TEST_P(WordAnwendungAusgang, FehlschlagLaesstFruehereDokumenteStehen) {
     EXPECT_EQ(meldungen.gezeigt, fehlschlag());
 }
 
+// The sheet hands over, then the diagram before the sheet's outcome has
+// come. A success clears the clipboard only while it holds its own picture,
+// so whichever outcome comes last, the diagram's failure keeps its picture
+// there; a success of the diagram clears it.
+TEST_F(WordAnwendungTest, ZweiUebergabenZugleich) {
+    struct Fall {
+        const char* name;
+        bool diagrammGelingt;
+        bool diagrammSofort;  // its outcome comes inside its call, the sheet's later
+        bool diagrammZuerst;  // of the outcomes held back, the diagram's comes first
+    };
+    const Fall faelle[] = {
+        {"Diagramm scheitert sofort", false, true, false},
+        {"Diagramm scheitert vor dem Erfolg des Blatts", false, false, true},
+        {"Diagramm scheitert nach dem Erfolg des Blatts", false, false, false},
+        {"Diagramm gelingt sofort", true, true, false},
+        {"beide gelingen, das Diagramm zuerst", true, false, true},
+        {"beide gelingen, das Blatt zuerst", true, false, false},
+    };
+    Testfenster diagramm(400, 300);
+    diagramm.faerbeBlock(QColor(250, 200, 0));
+    diagramm.show();
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        zwischenablage = FakeZwischenablage();
+        starter = AufzeichnenderStarter();
+        meldungen.gezeigt.clear();
+
+        starter.spaeter = true;
+        mnuWord_Click();
+        starter.spaeter = !fall.diagrammSofort;
+        starter.gelingt = [&](const QString&) { return fall.diagrammGelingt; };
+        uebergib(diagramm);
+        if (fall.diagrammZuerst) starter.melde(1);
+        starter.melde();
+
+        std::vector<std::string> schritte{"Bild", "Bild"};
+        if (fall.diagrammGelingt) schritte.push_back("Clear");
+        EXPECT_EQ(zwischenablage.schritte, schritte);
+        if (fall.diagrammGelingt) {
+            EXPECT_TRUE(meldungen.gezeigt.empty());
+        } else {
+            EXPECT_EQ(meldungen.gezeigt, fehlschlag());
+            EXPECT_TRUE(gleichePixel(zwischenablage.inhalt, platform::bildVon(*diagramm.Picture1)));
+        }
+    }
+}
+
+// Another program puts its own content on the clipboard before the word
+// processor has taken the document: the success leaves it there.
+TEST_F(WordAnwendungTest, ErfolgLaesstFremdenInhaltStehen) {
+    platform::QtZwischenablage qtZwischenablage;
+    platform::dienste().zwischenablage = &qtZwischenablage;
+    QClipboard& zwischenablage = *QGuiApplication::clipboard();
+    starter.spaeter = true;
+
+    mnuWord_Click();
+    zwischenablage.setText(QStringLiteral("aus einem anderen Programm"));
+    starter.melde();
+    EXPECT_EQ(zwischenablage.text().toStdString(), "aus einem anderen Programm");
+
+    // Without it, the success clears the clipboard.
+    mnuWord_Click();
+    EXPECT_FALSE(zwischenablage.image().isNull());
+    starter.melde();
+    EXPECT_TRUE(zwischenablage.image().isNull());
+    EXPECT_TRUE(zwischenablage.text().isEmpty());
+    EXPECT_TRUE(meldungen.gezeigt.empty());
+}
+
+// Where a desktop names "textverarbeitung.desktop" for RTF documents.
+enum class Registrierung { keine, Standard, nurImCache };
+
+// As the user's default, with the entry for `programm`; or only in the cache
+// of a folder of applications, with no entry left.
+bool registriere(const QString& desktop, Registrierung art, const QString& programm) {
+    if (art == Registrierung::keine) return true;
+    const bool cache = art == Registrierung::nurImCache;
+    if (!QDir().mkpath(desktop + QStringLiteral("/applications"))) return false;
+    QFile liste(desktop + (cache ? QStringLiteral("/applications/mimeinfo.cache") : QStringLiteral("/mimeapps.list")));
+    if (!liste.open(QIODevice::WriteOnly) ||
+        liste.write(QByteArray(cache ? "[MIME Cache]\n" : "[Default Applications]\n") +
+                    "application/rtf=textverarbeitung.desktop;\ntext/rtf=textverarbeitung.desktop;\n") < 0)
+        return false;
+    return cache || desktopEintrag(desktop, QStringLiteral("textverarbeitung.desktop"), programm);
+}
+
+// A program that notes its first argument in the file `notiz`, then does as
+// `danach` says.
+QByteArray merkt(const QString& notiz, const QByteArray& danach) {
+    return "printf '%s' \"$1\" > '" + QFile::encodeName(notiz) + "'\n" + danach + "\n";
+}
+
+// The desktop's real opener and xdg-mime on a desktop of the test's own,
+// where a browser takes anything: $BROWSER, or else x-www-browser and
+// www-browser on the search path, note that they were called and succeed.
+// Only an application registered for RTF documents counts, and only when it
+// takes the document.
+TEST_F(WordAnwendungTest, XdgOpenNurMitRegistrierterAnwendung) {
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty())
+        GTEST_SKIP() << "xdg-utils not installed";
+    if (QStandardPaths::findExecutable(QStringLiteral("file")).isEmpty() &&
+        QStandardPaths::findExecutable(QStringLiteral("mimetype")).isEmpty())
+        GTEST_SKIP() << "xdg-mime cannot tell a document's type: neither file nor mimetype installed";
+    struct Fall {
+        const char* name;
+        Registrierung registrierung;
+        const char* anwendung;  // what the application does with the document; nullptr: its program is missing
+        bool geoeffnet;
+        bool angekommen;  // the application got the document
+        bool browserVariable = true;
+        bool anzeige = true;
+    };
+    const Fall faelle[] = {
+        {"nur ein Browser in $BROWSER", Registrierung::keine, nullptr, false, false},
+        {"nur x-www-browser", Registrierung::keine, nullptr, false, false, false},
+        {"registrierte Anwendung", Registrierung::Standard, "exit 0", true, true},
+        {"registrierte Anwendung scheitert", Registrierung::Standard, "exit 1", false, true},
+        {"Programm der Anwendung fehlt", Registrierung::Standard, nullptr, false, false},
+        {"Eintrag nur noch im Cache", Registrierung::nurImCache, "exit 0", false, false},
+        {"ohne Anzeige", Registrierung::Standard, "exit 0", false, false, false, false},
+    };
+    platform::QtStarter xdgOpen(std::chrono::seconds(60));
+    platform::dienste().starter = &xdgOpen;
+    int nummer = 0;
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        const QString desktop = pfad(QStringLiteral("desktop-%1").arg(++nummer));
+        const QString programme = desktop + QStringLiteral("/bin");
+        ASSERT_TRUE(QDir().mkpath(programme));
+        Umgebung umgebung;
+        eigenerDesktop(umgebung, desktop, fall.anzeige);
+        if (!fall.browserVariable) umgebung.entferne("BROWSER");
+        umgebung.setze("PATH", programme + QLatin1Char(':') + qEnvironmentVariable("PATH"));
+        const QByteArray browser = merkt(desktop + QStringLiteral("/browser-gerufen"), "exit 0");
+        ASSERT_TRUE(skript(desktop, QStringLiteral("browser"), browser));
+        ASSERT_TRUE(skript(programme, QStringLiteral("x-www-browser"), browser));
+        ASSERT_TRUE(skript(programme, QStringLiteral("www-browser"), browser));
+        const QString angekommen = desktop + QStringLiteral("/angekommen");
+        if (fall.anwendung) {
+            ASSERT_TRUE(skript(programme, QStringLiteral("textverarbeitung"), merkt(angekommen, fall.anwendung)));
+        }
+        ASSERT_TRUE(registriere(desktop, fall.registrierung, programme + QStringLiteral("/textverarbeitung")));
+
+        EigenerTempOrdner privat;
+        zwischenablage = FakeZwischenablage();
+        meldungen.gezeigt.clear();
+        mnuWord_Click();
+        const QImage bild = platform::bildVon(*fenster.Picture1);
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return !meldungen.gezeigt.empty() || zwischenablage.inhalt.isNull(); }, 30000));
+
+        if (fall.geoeffnet) {
+            EXPECT_TRUE(meldungen.gezeigt.empty());
+            EXPECT_EQ(zwischenablage.schritte, (std::vector<std::string>{"Bild", "Clear"}));
+        } else {
+            EXPECT_EQ(meldungen.gezeigt, fehlschlag());
+            EXPECT_TRUE(gleichePixel(zwischenablage.inhalt, bild));
+            EXPECT_EQ(zwischenablage.schritte, (std::vector<std::string>{"Bild"}));
+            EXPECT_EQ(privat.inhalt(), "");
+        }
+        QFile dokument(angekommen);
+        EXPECT_EQ(dokument.exists(), fall.angekommen);
+        if (fall.geoeffnet && dokument.open(QIODevice::ReadOnly)) {
+            EXPECT_TRUE(gleichePixel(eingebettetesBild(QFile::decodeName(dokument.readAll())), bild));
+        }
+        EXPECT_FALSE(QFileInfo::exists(desktop + QStringLiteral("/browser-gerufen")));
+    }
+}
+
 // The desktop's real opener, with no application registered for the
 // document: the hand-over fails, as on a machine without a word processor.
 TEST_F(WordAnwendungTest, XdgOpenOhneAnwendungFuerRtf) {
@@ -109,7 +283,7 @@ TEST_F(WordAnwendungTest, XdgOpenOhneAnwendungFuerRtf) {
         GTEST_SKIP() << "xdg-open (xdg-utils) not installed";
     Umgebung umgebung;
     ASSERT_TRUE(QDir().mkpath(pfad(QStringLiteral("leer"))));
-    ohneAnwendungen(umgebung, pfad(QStringLiteral("leer")));
+    eigenerDesktop(umgebung, pfad(QStringLiteral("leer")), false);
     platform::QtStarter xdgOpen(std::chrono::seconds(60));
     platform::dienste().starter = &xdgOpen;
 
