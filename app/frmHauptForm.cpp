@@ -7,6 +7,7 @@
 #include "app/fensterrahmen.h"
 #include "app/hauptform_lage.h"
 #include "base/variable.h"
+#include "platform/einfuegefilter.h"
 #include "platform/steuerelemente.h"
 #include "platform/systemfarben.h"
 #include "platform/tastenfilter.h"
@@ -143,8 +144,6 @@ void frmHauptForm::baueSteuerelemente(QWidget* innen) {
     Option3 = option("Option3", l.Option3);
     Option1->setChecked(true);
 
-    // Typed numbers only: the key filter, and no drop path around it.
-    for (QLineEdit* zahl : {txtVolumen, txtDichte, txtVisco, txtLaenge}) zahl->setAcceptDrops(false);
     // The unit captions stand over their box's right end; lift them above the
     // caption that may have grown into them.
     for (QLabel* unit : {Label4, Label6, Label7}) unit->raise();
@@ -192,10 +191,16 @@ void frmHauptForm::verbinde() {
     connect(cboEinheiten, &QComboBox::currentIndexChanged, this, &frmHauptForm::cboEinheiten_Click);
     connect(cboZeitEinheiten, &QComboBox::currentIndexChanged, this, &frmHauptForm::cboZeitEinheiten_Click);
 
-    new Tastenfilter(txtDichte, [this](int& k) { txtDichte_KeyPress(k); });
-    new Tastenfilter(txtVisco, [this](int& k) { txtVisco_KeyPress(k); });
-    new Tastenfilter(txtLaenge, [this](int& k) { txtLaenge_KeyPress(k); });
-    new Tastenfilter(txtVolumen, [this](int& k) { txtVolumen_KeyPress(k); });
+    // A number box's handler judges every character that reaches the box,
+    // typed or pasted or dropped: the calculation reads what the box shows.
+    const auto zahlenfeld = [](QLineEdit* box, const Tastenfilter::Behandlung& behandlung) {
+        new Tastenfilter(box, behandlung);
+        new Einfuegefilter(box, behandlung);
+    };
+    zahlenfeld(txtDichte, [this](int& k) { txtDichte_KeyPress(k); });
+    zahlenfeld(txtVisco, [this](int& k) { txtVisco_KeyPress(k); });
+    zahlenfeld(txtLaenge, [this](int& k) { txtLaenge_KeyPress(k); });
+    zahlenfeld(txtVolumen, [this](int& k) { txtVolumen_KeyPress(k); });
     connect(txtKunde, &QLineEdit::textChanged, this, &frmHauptForm::txtKunde_Change);
     connect(txtTAG, &QLineEdit::textChanged, this, &frmHauptForm::txtTAG_Change);
     connect(txtVKNummer, &QLineEdit::textChanged, this, &frmHauptForm::txtVKNummer_Change);

@@ -54,12 +54,7 @@ bool Tastenfilter::eventFilter(QObject* ziel, QEvent* ereignis) {
 bool Tastenfilter::eingabemethode(QObject* ziel, const QInputMethodEvent& eingabe) {
     const QString getippt = eingabe.commitString();
     if (getippt.isEmpty()) return false;
-    QString durch;
-    for (const QChar zeichen : getippt) {
-        int code = zeichen.unicode();
-        behandlung(code);
-        if (code != 0) durch += QChar(code);
-    }
+    const QString durch = gefiltert(getippt, behandlung);
     if (durch == getippt) return false;
     QInputMethodEvent ersatz(eingabe.preeditString(), eingabe.attributes());
     ersatz.setCommitString(durch, eingabe.replacementStart(), eingabe.replacementLength());
@@ -67,6 +62,16 @@ bool Tastenfilter::eingabemethode(QObject* ziel, const QInputMethodEvent& eingab
     QCoreApplication::sendEvent(ziel, &ersatz);
     ersatzUnterwegs = false;
     return true;
+}
+
+QString gefiltert(const QString& text, const Tastenfilter::Behandlung& behandlung) {
+    QString durch;
+    for (const QChar zeichen : text) {
+        int code = zeichen.unicode();
+        behandlung(code);
+        if (code != 0 && QChar(code).isPrint()) durch += QChar(code);
+    }
+    return durch;
 }
 
 }  // namespace fluvan::platform

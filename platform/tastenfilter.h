@@ -4,6 +4,7 @@
 // type no character (Delete, arrows, Home, End, Tab) never reach it; the
 // characters an input method commits reach it one by one.
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <optional>
 
@@ -30,5 +31,10 @@ private:
     Behandlung behandlung;
     bool ersatzUnterwegs = false;
 };
+
+// A text as typing it character by character through the handler gives: each
+// character as the handler leaves it, without those it discards and without
+// control codes, which type no character (Backspace deletes, it adds nothing).
+QString gefiltert(const QString& text, const Tastenfilter::Behandlung& behandlung);
 
 }  // namespace fluvan::platform

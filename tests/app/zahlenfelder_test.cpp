@@ -1,7 +1,10 @@
-// The numeric boxes of the main form as a user types into them.
+// The numeric boxes of the main form as a user types, pastes or drops into them.
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QKeySequence>
+#include <QMenu>
 #include <QMimeData>
+#include <memory>
 
 #include "tests/app/fenster.h"
 
@@ -13,6 +16,61 @@ protected:
     std::vector<QLineEdit*> felder(frmHauptForm* form) {
         return {form->txtVolumen, form->txtDichte, form->txtVisco, form->txtLaenge};
     }
+};
+
+// The ways a text reaches a box without being typed.
+struct Einfuegeweg {
+    const char* name;
+    void (*fuege)(QLineEdit* feld, const QString& text);
+};
+
+// The context menu's Paste, found by the shortcut its text shows.
+void ausDemKontextmenue(QLineEdit* feld, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    const std::unique_ptr<QMenu> menue(feld->createStandardContextMenu());
+    const QString kuerzel = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    QAction* einfuegen = nullptr;
+    for (QAction* aktion : menue->actions())
+        if (aktion->text().section(QLatin1Char('\t'), 1) == kuerzel) einfuegen = aktion;
+    ASSERT_NE(einfuegen, nullptr);
+    ASSERT_TRUE(einfuegen->isEnabled());
+    einfuegen->trigger();
+}
+
+void mitUmschaltEinfg(QLineEdit* feld, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(feld, Qt::Key_Insert, Qt::ShiftModifier);
+}
+
+// A drag that carries the text across the box and lets it go there.
+void gezogen(QLineEdit* feld, const QString& text) {
+    ASSERT_TRUE(feld->acceptDrops()) << "without it no drag reaches the box";
+    QMimeData daten;
+    daten.setText(text);
+    const QPoint stelle = feld->rect().center();
+    QDragEnterEvent hinein(stelle, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(feld, &hinein);
+    ASSERT_TRUE(hinein.isAccepted());
+    QDragMoveEvent darueber(stelle, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(feld, &darueber);
+    QDropEvent fallen(QPointF(stelle), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(feld, &fallen);
+}
+
+constexpr Einfuegeweg einfuegewege[] = {
+    {"context menu paste", ausDemKontextmenue},
+    {"Shift+Insert", mitUmschaltEinfg},
+    {"drop", gezogen},
+};
+
+struct Eingefuegt {
+    const char* text;
+    const char* steht;
+};
+
+constexpr Eingefuegt eingefuegte[] = {
+    {"12,5", "12.5"}, {"998,2", "998.2"}, {"0,75", "0.75"}, {"1 000,5", "1000.5"},
+    {"-5", "5"},      {"abc", ""},        {"1e3", "13"},    {"7\b8", "78"},
 };
 
 TEST_F(Zahlenfelder, GetippteZeichen) {
@@ -97,12 +155,6 @@ TEST_F(Zahlenfelder, StrgTastenTunNichts) {
     EXPECT_EQ(form->txtKunde->text(), "42");
 }
 
-TEST_F(Zahlenfelder, NehmenNichtsGezogenesAn) {
-    frmHauptForm* form = hauptform("D");
-    for (QLineEdit* feld : felder(form)) EXPECT_FALSE(feld->acceptDrops()) << feld->objectName().toStdString();
-    EXPECT_TRUE(form->txtKunde->acceptDrops());
-}
-
 // A number too small for a 32-bit cell is the 0 it is stored as, whether it
 // is short enough for a double or not: the full-scale value, the density and
 // the viscosity show their prompts, and the own length is 0.
@@ -143,16 +195,87 @@ TEST_F(Zahlenfelder, ZuKleinFuerDieZelleIstNull) {
     }
 }
 
-// A paste through the context menu is not filtered; the one number reader
-// reads the box, and "1,5" is read as 1, never as 15.
-TEST_F(Zahlenfelder, EingefuegterTextGehtDurchDenZahlenleser) {
+// Pasted or dropped text passes the same filter as typed text, character by
+// character: the box holds only what typing could have given.
+TEST_F(Zahlenfelder, EingefuegterTextGehtDurchDenFilter) {
     frmHauptForm* form = hauptform("D");
-    form->txtVolumen->setText("");
-    QApplication::clipboard()->setText("1,5");
-    form->txtVolumen->paste();
-    EXPECT_EQ(form->txtVolumen->text(), "1,5");
-    form->cmdFehlerkurve->click();
-    EXPECT_EQ(v().Endwert, 1.0f);
+    for (const Einfuegeweg& weg : einfuegewege) {
+        for (QLineEdit* feld : felder(form)) {
+            for (const Eingefuegt& fall : eingefuegte) {
+                SCOPED_TRACE(std::string(weg.name) + " into " + feld->objectName().toStdString() + ": " + fall.text);
+                feld->setText("");
+                weg.fuege(feld, fall.text);
+                EXPECT_EQ(feld->text(), fall.steht);
+            }
+        }
+    }
+    // The customer box is no number box: it takes the text as it comes.
+    mitUmschaltEinfg(form->txtKunde, "1 000,5");
+    EXPECT_EQ(v().Kunde, "1 000,5");
+}
+
+// Inserted between characters, the filtered text lands at the cursor and the
+// cursor stays behind it, where the next typed digit goes.
+TEST_F(Zahlenfelder, EinfuegenZwischenZiffern) {
+    frmHauptForm* form = hauptform("D");
+    QLineEdit* feld = form->txtDichte;
+    feld->setText("15");
+    feld->setCursorPosition(1);
+    ausDemKontextmenue(feld, "2,5 kg");
+    EXPECT_EQ(feld->text(), "12.55");
+    EXPECT_EQ(feld->cursorPosition(), 4);
+    QTest::keyClicks(feld, "9");
+    EXPECT_EQ(feld->text(), "12.595");
+}
+
+// The calculation reads what the box shows: a pasted comma is the decimal
+// point it shows as.
+TEST_F(Zahlenfelder, RechnungLiestDenEingefuegtenText) {
+    struct Fall {
+        QLineEdit* frmHauptForm::*feld;
+        const char* text;
+        float base::Variable::*zelle;
+        float wert;
+    };
+    const Fall faelle[] = {
+        {&frmHauptForm::txtVolumen, "12,5", &base::Variable::Endwert, 12.5f},
+        {&frmHauptForm::txtDichte, "998,2", &base::Variable::Dichte, 998.2f},
+        {&frmHauptForm::txtVisco, "0,75", &base::Variable::Viskositaet, 0.75f},
+        {&frmHauptForm::txtLaenge, "1 000,5", &base::Variable::Baulaenge, 1000.5f},
+    };
+    for (const Einfuegeweg& weg : einfuegewege) {
+        for (const Fall& fall : faelle) {
+            neuerFall();
+            frmHauptForm* form = hauptform("D");
+            QLineEdit* feld = form->*fall.feld;
+            SCOPED_TRACE(std::string(weg.name) + " into " + feld->objectName().toStdString() + ": " + fall.text);
+            form->cboMIDDN->setCurrentIndex(9);  // DN 50, where 12.5 m3/hour runs through
+            QTest::mouseClick(form->Option3, Qt::LeftButton);
+            form->txtVolumen->setText("12.5");
+            feld->setText("");
+            weg.fuege(feld, fall.text);
+            form->cmdFehlerkurve->click();
+            EXPECT_EQ(meldungen.gezeigt, std::vector<Meldung>{});
+            EXPECT_EQ(anzeige.gezeigt, 1);
+            EXPECT_EQ(v().*fall.zelle, fall.wert);
+        }
+    }
+}
+
+// A middle click pastes the X11 selection; where the platform has none, there
+// is no such route.
+TEST_F(Zahlenfelder, MittelklickFuegtGefiltertEin) {
+    if (!QApplication::clipboard()->supportsSelection()) GTEST_SKIP() << "no selection on this platform";
+    frmHauptForm* form = hauptform("D");
+    for (QLineEdit* feld : felder(form)) {
+        for (const Eingefuegt& fall : eingefuegte) {
+            SCOPED_TRACE(feld->objectName().toStdString() + ": " + fall.text);
+            feld->setText("");
+            QApplication::clipboard()->setText(fall.text, QClipboard::Selection);
+            QTest::mouseClick(feld, Qt::MiddleButton);
+            EXPECT_EQ(feld->text(), fall.steht);
+        }
+    }
 }
 
 }  // namespace
