@@ -2,6 +2,7 @@
 // Recording stand-ins for the ports of the calculation chain, shared by the
 // tests and the benchmarks.
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,11 @@ struct Meldung {
     base::MeldungsStil stil;
     bool operator==(const Meldung&) const = default;
 };
+
+// How a test's failure message shows a box: its prompt and style.
+inline void PrintTo(const Meldung& meldung, std::ostream* aus) {
+    *aus << '"' << meldung.prompt << "\" " << static_cast<int>(meldung.stil);
+}
 
 class AufzeichnendeMeldungen : public base::Meldungen {
 public:

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QTest>
 
-#include <ostream>
 
 #include "app/Bild1.h"
 #include "app/Bild2.h"
@@ -22,10 +21,6 @@ namespace fluvan::test {
 
 using namespace fakes;
 using namespace app;
-
-inline void PrintTo(const Meldung& meldung, std::ostream* aus) {
-    *aus << '"' << meldung.prompt << "\" " << static_cast<int>(meldung.stil);
-}
 
 class ZaehlendesEnde : public platform::Programmende {
 public:
