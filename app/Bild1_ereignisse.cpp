@@ -10,6 +10,7 @@
 #include "platform/fensteraufnahme.h"
 #include "platform/fensterdruck.h"
 #include "platform/fensterregister.h"
+#include "platform/modaldialoge.h"
 #include "platform/steuerelemente.h"
 #include "platform/wordanwendung.h"
 
@@ -56,11 +57,19 @@ void Bild1::cmdEnde_Click() { platform::dienste().ende->beenden(); }
 
 void Bild1::mnuEnde_Click() { cmdEnde_Click(); }
 
-void Bild1::mnuDrucken_Click() { platform::Drucken(*this, *Picture1, output::DruckBild1); }
+// The boxes and dialogs of these commands stand over the sheet.
+void Bild1::mnuDrucken_Click() {
+    const platform::FragendesFenster fragt(this);
+    platform::Drucken(*this, *Picture1, output::DruckBild1);
+}
 
-void Bild1::mnuSpeichern_Click() { CommonDialog1.speichern(*this, *Picture1); }
+void Bild1::mnuSpeichern_Click() {
+    const platform::FragendesFenster fragt(this);
+    CommonDialog1.speichern(*this, *Picture1);
+}
 
 void Bild1::mnuWord_Click() {
+    const platform::FragendesFenster fragt(this);
     if (platform::Fensteraufnahme(*this, *Picture1)) WordAnwendungStarten();
 }
 

@@ -13,6 +13,7 @@
 #include "platform/dienste.h"
 #include "platform/fensteraufnahme.h"
 #include "platform/fensterdruck.h"
+#include "platform/modaldialoge.h"
 #include "platform/steuerelemente.h"
 #include "platform/systemfarben.h"
 #include "platform/twips.h"
@@ -55,9 +56,14 @@ void Bild2::Form_Load() {
     fuelleDiagramm(*MSChart2, output::diagrammgitter(stand.Druckabfall, stand, trenner));
 }
 
-void Bild2::mnuDiagrammDruck_Click() { platform::Drucken(*this, *Picture2, output::DruckBild2); }
+// The boxes and dialogs of these commands stand over the diagram.
+void Bild2::mnuDiagrammDruck_Click() {
+    const FragendesFenster fragt(this);
+    platform::Drucken(*this, *Picture2, output::DruckBild2);
+}
 
 void Bild2::mnuWordeinbinden_Click() {
+    const FragendesFenster fragt(this);
     if (platform::Fensteraufnahme(*this, *Picture2)) WordAnwendungStarten1();
 }
 

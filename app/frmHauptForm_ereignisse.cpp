@@ -11,6 +11,7 @@
 #include "engine/rechenlauf.h"
 #include "platform/dienste.h"
 #include "platform/fensterregister.h"
+#include "platform/modaldialoge.h"
 #include "platform/steuerelemente.h"
 
 namespace fluvan::app {
@@ -94,6 +95,10 @@ void frmHauptForm::mnuEnde_Click() { dienste().ende->beenden(); }
 void frmHauptForm::cmdEnde_Click() { dienste().ende->beenden(); }
 
 void frmHauptForm::cmdFehlerkurve_Click() {
+    // The run's boxes stand over this form. The run holds references to the
+    // form's fields while a box is open: they stay valid only because the
+    // modal box blocks every way to close the form meanwhile.
+    const FragendesFenster fragt(this);
     Dienste& d = dienste();
     engine::Rechenlauf lauf(base::Variable::instanz(), *d.meldungen, *d.region, felder, *d.ergebnis);
     lauf.cmdFehlerkurve_Click();

@@ -7,6 +7,7 @@
 #include "base/sprache.h"
 #include "base/variable.h"
 #include "platform/fensterregister.h"
+#include "platform/modaldialoge.h"
 #include "platform/steuerelemente.h"
 #include "platform/twips.h"
 #include "platform/umbruchlabel.h"
@@ -35,6 +36,10 @@ frmSplashscreen1::frmSplashscreen1() : Startbild("frmSplashscreen1", startbild::
 }
 
 void frmSplashscreen1::Timer1_Timer() {
+    // While a box or dialog waits for the user's answer, the window does not
+    // go from under it and the main form does not come back: both follow the
+    // answer.
+    if (wartetAufAntwort(*this, [this] { Timer1_Timer(); })) return;
     const std::string& sprache = base::Variable::instanz().Sprache;
     // The main form takes its language from Sprache when it is created.
     if (base::sprachcode(sprache)) zeigeFenster<frmHauptForm>();

@@ -1,6 +1,7 @@
 #pragma once
 // The info screen: the start screen's texts for 2000 ms, then the main form
-// comes back and the info screen closes.
+// comes back and the info screen closes; while a modal box or dialog is open,
+// only once it has been answered.
 #include <QTimer>
 
 #include "app/startbild.h"

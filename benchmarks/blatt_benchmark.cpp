@@ -109,7 +109,7 @@ BENCHMARK(BM_LeeresFensterMitGleichVielenLabels)->Unit(benchmark::kMillisecond);
 class PdfDialog : public platform::Druckdialog {
 public:
     explicit PdfDialog(QString datei) : datei(std::move(datei)) {}
-    bool ShowPrinter(QPrinter& drucker, QWidget*) override {
+    bool ShowPrinter(QPrinter& drucker) override {
         drucker.setOutputFormat(QPrinter::PdfFormat);
         drucker.setOutputFileName(datei);
         drucker.setPageSize(QPageSize(QPageSize::A4));

@@ -13,6 +13,8 @@
 #include <memory>
 #include <utility>
 
+#include "platform/modaldialoge.h"
+
 namespace fluvan::platform {
 
 void QtZwischenablage::beobachte() {
@@ -35,20 +37,20 @@ void QtZwischenablage::setzeBild(const QImage& bild) {
 
 QImage QtZwischenablage::bild() const { return QGuiApplication::clipboard()->image(); }
 
-bool QtDruckdialog::ShowPrinter(QPrinter& drucker, QWidget* fenster) {
-    QPrintDialog dialog(&drucker, fenster);
-    return dialog.exec() == QDialog::Accepted;
+bool QtDruckdialog::ShowPrinter(QPrinter& drucker) {
+    QPrintDialog dialog(&drucker, dialogEltern());
+    return zeigeModal(dialog) == QDialog::Accepted;
 }
 
-std::optional<QString> QtSpeicherdialog::ShowSave(QWidget* fenster, const QString& Filter, const QString& FileName) {
+std::optional<QString> QtSpeicherdialog::ShowSave(const QString& Filter, const QString& FileName) {
     // No title, default suffix or start folder of our own; the dialog keeps
     // its question before it replaces a file.
-    QFileDialog dialog(fenster);
+    QFileDialog dialog(dialogEltern());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(Filter);
     if (!FileName.isEmpty()) dialog.selectFile(FileName);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (zeigeModal(dialog) != QDialog::Accepted) return std::nullopt;
     return dialog.selectedFiles().value(0);
 }
 

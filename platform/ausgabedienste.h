@@ -11,7 +11,6 @@
 #include <optional>
 
 class QPrinter;
-class QWidget;
 
 namespace fluvan::platform {
 
@@ -30,17 +29,19 @@ public:
 class Druckdialog {
 public:
     virtual ~Druckdialog() = default;
-    // The modal printer dialog for this printer: true when the user confirms,
-    // the chosen printer then set up in `drucker`; false on cancel.
-    virtual bool ShowPrinter(QPrinter& drucker, QWidget* fenster) = 0;
+    // The modal printer dialog for this printer, over the window that asked
+    // for it: true when the user confirms, the chosen printer then set up in
+    // `drucker`; false on cancel.
+    virtual bool ShowPrinter(QPrinter& drucker) = 0;
 };
 
 class Speicherdialog {
 public:
     virtual ~Speicherdialog() = default;
-    // The modal save dialog with one filter, proposing FileName: the path the
-    // user confirms, or nothing on cancel.
-    virtual std::optional<QString> ShowSave(QWidget* fenster, const QString& Filter, const QString& FileName) = 0;
+    // The modal save dialog with one filter, proposing FileName, over the
+    // window that asked for it: the path the user confirms, or nothing on
+    // cancel.
+    virtual std::optional<QString> ShowSave(const QString& Filter, const QString& FileName) = 0;
 };
 
 class Starter {
@@ -73,12 +74,12 @@ private:
 
 class QtDruckdialog : public Druckdialog {
 public:
-    bool ShowPrinter(QPrinter& drucker, QWidget* fenster) override;
+    bool ShowPrinter(QPrinter& drucker) override;
 };
 
 class QtSpeicherdialog : public Speicherdialog {
 public:
-    std::optional<QString> ShowSave(QWidget* fenster, const QString& Filter, const QString& FileName) override;
+    std::optional<QString> ShowSave(const QString& Filter, const QString& FileName) override;
 };
 
 // Opens through the desktop's opener xdg-open, and only with an application

@@ -13,7 +13,10 @@ void BmpSpeicherung::speichern(QWidget& fenster, Bildhalter& halter) {
     // The picture taken before the dialog opened: the clipboard may have
     // changed while the dialog was open.
     const QImage bild = bildVon(halter);
-    const auto gewaehlt = dienste().speicherdialog->ShowSave(&fenster, QStringLiteral("*.bmp"), FileName);
+    // This object is the sheet's and is written after the dialog: it is still
+    // there only because the modal dialog blocks every way to close the sheet
+    // meanwhile.
+    const auto gewaehlt = dienste().speicherdialog->ShowSave(QStringLiteral("*.bmp"), FileName);
     if (!gewaehlt) return;
     FileName = *gewaehlt;
     if (FileName.isEmpty()) return;

@@ -73,7 +73,9 @@ void Drucken(QWidget& fenster, Bildhalter& halter, const output::Druckregel& reg
     if (regel.zwischenablageLeeren) zwischenablage.Clear();
     if (!Fensteraufnahme(fenster, halter)) return;
     QPrinter drucker(QPrinter::HighResolution);
-    if (!dienste().druckdialog->ShowPrinter(drucker, &fenster)) return;
+    // The holder is read after the dialog: it is still there only because the
+    // modal dialog blocks every way to close its window meanwhile.
+    if (!dienste().druckdialog->ShowPrinter(drucker)) return;
     if (!Ausdruck(drucker, bildVon(halter), regel)) meldeFehlschlag();
 }
 

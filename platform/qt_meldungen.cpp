@@ -1,10 +1,10 @@
 #include "platform/qt_meldungen.h"
 
-#include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
 
 #include "base/sprache.h"
+#include "platform/modaldialoge.h"
 #include "platform/qtext.h"
 
 namespace fluvan::platform {
@@ -17,10 +17,9 @@ void QtMeldungen::MsgBox(const std::string& prompt, base::MeldungsStil stil) {
         case base::MeldungsStil::Ausruf: symbol = QMessageBox::Warning; break;
     }
     QMessageBox box(symbol, qtext(base::Programmtitel), QString::fromStdString(prompt), QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    dialogEltern());
     box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    zeigeModal(box);
 }
 
 std::string QtRegionaleinstellungen::Dezimaltrennzeichen() const {

@@ -4,7 +4,9 @@
 
 namespace fluvan::platform {
 
-// A modal box titled "Fluvan II" with one OK button and the icon of its style.
+// A modal box titled "Fluvan II" with one OK button and the icon of its style,
+// over the window that asked for it (platform/modaldialoge.h); it stays until
+// the user answers it.
 class QtMeldungen : public base::Meldungen {
 public:
     void MsgBox(const std::string& prompt, base::MeldungsStil stil) override;

@@ -54,6 +54,8 @@ void beende(const QString& dokument, std::uint64_t stand, bool geoeffnet) {
         return;
     }
     raeumeAuf(dokument);
+    // An outcome that comes late, from the event loop, is no window's
+    // command: its box stands over none, as the window that asked may be gone.
     meldeFehlschlag();
 }
 

@@ -2,9 +2,12 @@
 #include <QDir>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "platform/fensteraufnahme.h"
+#include "platform/qt_meldungen.h"
 #include "tests/app/ergebnisfenster.h"
+#include "tests/platform/antworter.h"
 #include "tests/platform/ausgabe.h"
 
 namespace fluvan::test {
@@ -133,6 +136,48 @@ TEST_F(Ergebnisausgabe, WordAusgangNachDemSchliessen) {
     EXPECT_TRUE(gleichePixel(zwischenablage.inhalt, diagrammbild));
     EXPECT_EQ(temp.inhalt(), "");
     EXPECT_EQ(blatt(), b);
+}
+
+// A box or dialog that a window's command shows stands over that window.
+TEST_F(Ergebnisausgabe, MeldungenUndDialogeUeberDemFragendenFenster) {
+    platform::QtMeldungen echteMeldungen;
+    platform::QtDruckdialog echterDruckdialog;
+    platform::QtSpeicherdialog echterSpeicherdialog;
+    platform::Dienste& dienste = platform::dienste();
+    dienste.meldungen = &echteMeldungen;
+    dienste.druckdialog = &echterDruckdialog;
+    dienste.speicherdialog = &echterSpeicherdialog;
+    starter.gelingt = [](const QString&) { return false; };
+    frmHauptForm* form = platform::offenesFenster<frmHauptForm>();
+    ASSERT_NE(form, nullptr);
+    struct Fall {
+        const char* name;
+        std::function<void()> befehl;
+        QWidget* fenster;
+        const char* was;
+    };
+    const Fall faelle[] = {
+        {"Berechnung ohne Endwert",
+         [form] {
+             form->txtVolumen->setText(QStringLiteral("0"));
+             QTest::mouseClick(form->cmdFehlerkurve, Qt::LeftButton);
+         },
+         form, "Max. Value ?"},
+        {"Druck des Blatts", [this] { b->mnuDrucken->trigger(); }, b, "QPrintDialog"},
+        {"Druck des Diagramms", [this] { d->mnuDiagrammDruck->trigger(); }, d, "QPrintDialog"},
+        {"Speichern des Blatts", [this] { b->mnuSpeichern->trigger(); }, b, "QFileDialog"},
+        {"Uebergabe des Blatts sofort abgelehnt", [this] { b->mnuWord->trigger(); }, b, "Operation not possible!"},
+        {"Uebergabe des Diagramms sofort abgelehnt", [this] { d->mnuWordeinbinden->trigger(); }, d,
+         "Operation not possible!"},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        Antworter antworter;
+        fall.befehl();
+        ASSERT_EQ(antworter.gesehen.size(), 1u);
+        EXPECT_EQ(antworter.gesehen[0].was, fall.was);
+        EXPECT_EQ(antworter.gesehen[0].eltern, fall.fenster);
+    }
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ struct Druckervorschlag {
 // the user's own choices; or cancels.
 class PdfDruckdialog : public platform::Druckdialog {
 public:
-    bool ShowPrinter(QPrinter& drucker, QWidget*) override {
+    bool ShowPrinter(QPrinter& drucker) override {
         ++gezeigt;
         vorgefunden.push_back({drucker.outputFileName(), drucker.pageLayout()});
         if (abbrechen) return false;
@@ -126,7 +126,7 @@ struct Speicherfrage {
 
 class FesterSpeicherdialog : public platform::Speicherdialog {
 public:
-    std::optional<QString> ShowSave(QWidget*, const QString& Filter, const QString& FileName) override {
+    std::optional<QString> ShowSave(const QString& Filter, const QString& FileName) override {
         gefragt.push_back({Filter, FileName});
         if (waehrendDesDialogs) waehrendDesDialogs();
         return antwort;

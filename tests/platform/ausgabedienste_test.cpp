@@ -67,7 +67,7 @@ Gesehen speichernMit(const QString& FileName, const QString& eingabe, std::optio
         dialog->selectFile(eingabe);
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    ergebnis = QtSpeicherdialog().ShowSave(nullptr, QStringLiteral("*.bmp"), FileName);
+    ergebnis = QtSpeicherdialog().ShowSave(QStringLiteral("*.bmp"), FileName);
     return gesehen;
 }
 
@@ -93,7 +93,7 @@ TEST(QtDruckdialog, AbbruchMeldetFalsch) {
     QTimer::singleShot(0, [] {
         if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) dialog->reject();
     });
-    EXPECT_FALSE(QtDruckdialog().ShowPrinter(drucker, nullptr));
+    EXPECT_FALSE(QtDruckdialog().ShowPrinter(drucker));
 }
 
 // Each stand-in for xdg-open notes the document it was given in the file
