@@ -1,9 +1,7 @@
 // Navigation between the main form, the sheet and the diagram, and which
 // calculation each of them shows.
-#include <QProcess>
-#include <QStandardPaths>
-
 #include "tests/app/ergebnisfenster.h"
+#include "tests/platform/echteanzeige.h"
 
 namespace fluvan::test {
 namespace {
@@ -15,31 +13,6 @@ protected:
 
     static std::string fenstername(const QWidget* fenster) {
         return fenster ? fenster->objectName().toStdString() : "no window";
-    }
-
-    // Runs the current test again in a child on a virtual X display; skipped
-    // where there is none.
-    static void rechneAufXDisplay() {
-        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
-        if (xvfb.isEmpty()) GTEST_SKIP() << "no xvfb-run: window stacking is not checked";
-        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-        umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        // The X platform's system libraries keep memory to the end; the
-        // offscreen runs look for leaks.
-        const QString asan = umgebung.value(QStringLiteral("ASAN_OPTIONS"));
-        umgebung.insert(QStringLiteral("ASAN_OPTIONS"),
-                        asan.isEmpty() ? QStringLiteral("detect_leaks=0") : asan + QStringLiteral(":detect_leaks=0"));
-        QProcess kind;
-        kind.setProcessEnvironment(umgebung);
-        kind.setProcessChannelMode(QProcess::MergedChannels);
-        kind.start(xvfb, {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x1024x24"),
-                          QCoreApplication::applicationFilePath(),
-                          QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())});
-        ASSERT_TRUE(kind.waitForFinished(120000));
-        const QString ausgabe = QString::fromLocal8Bit(kind.readAll());
-        EXPECT_TRUE(kind.exitCode() == 0 && ausgabe.contains(QStringLiteral("[  PASSED  ] 1 test.")))
-            << ausgabe.toStdString();
     }
 };
 
@@ -182,8 +155,8 @@ TEST_F(Ergebnisnavigation, NeueRechnungAktiviertDasVorderste) {
 // must lie above it, or the new diagram is hidden. Offscreen windows have no
 // stacking order, so this runs on a virtual X display when there is one.
 TEST_F(Ergebnisnavigation, NeueRechnungLegtDasDiagrammUeberDasBlatt) {
-    if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
-        rechneAufXDisplay();
+    if (!aufX()) {
+        laufeAufX({.fenstermanager = false});
         return;
     }
     // The window a user sees at a point of the screen.
