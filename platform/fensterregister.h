@@ -22,13 +22,19 @@ Fenster* offenesFenster() {
     return zeiger.data();
 }
 
+// Puts an open window before the user's eyes, at its place and with its
+// contents: restored when minimized, on top and active.
+void holeNachVorn(QWidget* fenster);
+
 template <class Fenster, class... Argumente>
 Fenster* zeigeFenster(Argumente&&... argumente) {
     QPointer<Fenster>& zeiger = fensterZeiger<Fenster>();
-    if (!offenesFenster<Fenster>()) {
-        zeiger = new Fenster(std::forward<Argumente>(argumente)...);
-        zeiger->setAttribute(Qt::WA_DeleteOnClose);
+    if (offenesFenster<Fenster>()) {
+        holeNachVorn(zeiger);
+        return zeiger.data();
     }
+    zeiger = new Fenster(std::forward<Argumente>(argumente)...);
+    zeiger->setAttribute(Qt::WA_DeleteOnClose);
     zeiger->show();
     zeiger->raise();
     zeiger->activateWindow();

@@ -1,5 +1,8 @@
 // Navigation between the main form, the sheet and the diagram, and which
 // calculation each of them shows.
+#include <functional>
+
+#include "app/frmLeitfaehigkeit.h"
 #include "tests/app/ergebnisfenster.h"
 #include "tests/platform/echteanzeige.h"
 
@@ -184,6 +187,61 @@ TEST_F(Ergebnisnavigation, NeueRechnungLegtDasDiagrammUeberDasBlatt) {
         for (const QPoint ecke :
              {blattflaeche.topLeft(), blattflaeche.topRight(), blattflaeche.bottomLeft(), blattflaeche.bottomRight()})
             EXPECT_EQ(obenBei(ecke), "Bild1") << "the sheet lies above the main form";
+    }
+}
+
+// A command that shows a minimized window brings it back where it was, with
+// what it holds, on top and active. Under a window manager.
+TEST_F(Ergebnisnavigation, MinimiertesFensterKommtZurueck) {
+    if (!aufX()) {
+        laufeAufX();
+        return;
+    }
+    using namespace fenstermanager;
+    frmHauptForm* form = nullptr;
+    app::Bild1* b = nullptr;
+    const auto mitDiagramm = [&] { b->mnuDruckverlust->trigger(); };
+    const auto mitLeitfaehigkeit = [&] { form->mnuLeitfaehigkeit->trigger(); };
+    const auto nichts = [] {};
+    struct Fall {
+        const char* name;
+        std::function<void()> vorher;         // after a calculation
+        std::function<QWidget*()> minimiert;  // the window the user minimizes
+        std::function<void()> befehl;         // the command that shows it again
+    };
+    const Fall faelle[] = {
+        {"sheet, a new calculation", nichts, [&] { return blatt(); }, [&] { rechne("D", "25"); }},
+        {"main form, the sheet's new calculation", nichts, [&] { return form; },
+         [&] { b->cmdNeueBerechnung->click(); }},
+        {"sheet, the diagram's end entry", mitDiagramm, [&] { return blatt(); },
+         [&] { diagramm()->mnuEnde->trigger(); }},
+        {"diagram, the sheet's pressure-loss entry", mitDiagramm, [&] { return diagramm(); },
+         [&] { b->mnuDruckverlust->trigger(); }},
+        {"conductivity window, the main form's entry", mitLeitfaehigkeit,
+         [] { return platform::offenesFenster<app::frmLeitfaehigkeit>(); }, mitLeitfaehigkeit},
+        {"main form, the conductivity window's end button", mitLeitfaehigkeit, [&] { return form; },
+         [] { platform::offenesFenster<app::frmLeitfaehigkeit>()->cmdEnde->click(); }},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        neuerFall();
+        b = rechne("D", "12.5");
+        ASSERT_NE(b, nullptr);
+        form = platform::offenesFenster<frmHauptForm>();
+        form->txtKunde->setText(QStringLiteral("Kunde AG"));
+        fall.vorher();
+        ASSERT_TRUE(QTest::qWaitFor(ruhig, 3000));
+        QWidget* fenster = fall.minimiert();
+        const QPoint ort = fenster->pos();
+        ASSERT_TRUE(minimiere(fenster));
+
+        fall.befehl();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return fenster->isActiveWindow() && obenUndAktiv(fenster); }, 3000))
+            << stapeltext({form, blatt(), diagramm(), fenster});
+        EXPECT_FALSE(fenster->isMinimized());
+        EXPECT_FALSE(minimiert(fenster));
+        EXPECT_EQ(fenster->pos(), ort);
+        EXPECT_EQ(form->txtKunde->text(), QStringLiteral("Kunde AG")) << "the main form is the same";
     }
 }
 
