@@ -5,6 +5,7 @@
 // it counts as gone, so showing it again at once creates a new one.
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 namespace fluvan::platform {
 
@@ -26,6 +27,10 @@ Fenster* offenesFenster() {
 // contents: restored when minimized, on top and active.
 void holeNachVorn(QWidget* fenster);
 
+// Runs danach once the window is on the screen, at once when it is already
+// or when there is none; never after the window is gone.
+void wennAbgebildet(QWidget* fenster, std::function<void()> danach);
+
 template <class Fenster, class... Argumente>
 Fenster* zeigeFenster(Argumente&&... argumente) {
     QPointer<Fenster>& zeiger = fensterZeiger<Fenster>();
@@ -42,6 +47,16 @@ Fenster* zeigeFenster(Argumente&&... argumente) {
     // after the first Tab.
     zeiger->setAttribute(Qt::WA_KeyboardFocusChange);
     return zeiger.data();
+}
+
+// Brings the open window of this kind, if any, in front of `unten` once that
+// is on the screen: a window manager puts a window that it maps on top, also
+// when a raise of another window came before.
+template <class Fenster>
+void zeigeUeber(QWidget* unten) {
+    wennAbgebildet(unten, [] {
+        if (Fenster* fenster = offenesFenster<Fenster>()) holeNachVorn(fenster);
+    });
 }
 
 // Closes (and so destroys) the open window of this kind, if any.
