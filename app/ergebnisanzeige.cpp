@@ -14,10 +14,12 @@ void Ergebnisfenster::zeigeBild1(const base::Variable& ergebnis) {
     Bild2* diagramm = platform::offenesFenster<Bild2>();
     if (diagramm) diagramm->Form_Load();
     if (Bild1* blatt = platform::offenesFenster<Bild1>()) blatt->Form_Load();
-    zeigeErgebnisfenster<Bild1>();
+    Bild1* blatt = zeigeErgebnisfenster<Bild1>();
     // Both are centred and the sheet is the larger: the diagram goes on top,
     // and is activated last, as a window manager raises the active window.
-    if (diagramm) platform::zeigeFenster<Bild2>();
+    // It waits until the sheet is on the screen, or a sheet that the window
+    // manager maps only then would cover it.
+    if (diagramm) platform::zeigeUeber<Bild2>(blatt);
 }
 
 Ergebnisfenster& ergebnisanzeige() {

@@ -5,6 +5,7 @@
 // it counts as gone, so showing it again at once creates a new one.
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 namespace fluvan::platform {
 
@@ -22,13 +23,23 @@ Fenster* offenesFenster() {
     return zeiger.data();
 }
 
+// Puts an open window before the user's eyes, at its place and with its
+// contents: restored when minimized, on top and active.
+void holeNachVorn(QWidget* fenster);
+
+// Runs danach once the window is on the screen, at once when it is already
+// or when there is none; never after the window is gone.
+void wennAbgebildet(QWidget* fenster, std::function<void()> danach);
+
 template <class Fenster, class... Argumente>
 Fenster* zeigeFenster(Argumente&&... argumente) {
     QPointer<Fenster>& zeiger = fensterZeiger<Fenster>();
-    if (!offenesFenster<Fenster>()) {
-        zeiger = new Fenster(std::forward<Argumente>(argumente)...);
-        zeiger->setAttribute(Qt::WA_DeleteOnClose);
+    if (offenesFenster<Fenster>()) {
+        holeNachVorn(zeiger);
+        return zeiger.data();
     }
+    zeiger = new Fenster(std::forward<Argumente>(argumente)...);
+    zeiger->setAttribute(Qt::WA_DeleteOnClose);
     zeiger->show();
     zeiger->raise();
     zeiger->activateWindow();
@@ -36,6 +47,16 @@ Fenster* zeigeFenster(Argumente&&... argumente) {
     // after the first Tab.
     zeiger->setAttribute(Qt::WA_KeyboardFocusChange);
     return zeiger.data();
+}
+
+// Brings the open window of this kind, if any, in front of `unten` once that
+// is on the screen: a window manager puts a window that it maps on top, also
+// when a raise of another window came before.
+template <class Fenster>
+void zeigeUeber(QWidget* unten) {
+    wennAbgebildet(unten, [] {
+        if (Fenster* fenster = offenesFenster<Fenster>()) holeNachVorn(fenster);
+    });
 }
 
 // Closes (and so destroys) the open window of this kind, if any.

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace fluvan::platform {
 
@@ -19,9 +20,12 @@ void festeInnengroesse(QWidget* fenster, int breite, int hoehe) { fenster->setFi
 void zentriere(QWidget* fenster) {
     const QScreen* bildschirm = fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
     if (!bildschirm) return;
+    const QRect flaeche = bildschirm->availableGeometry();
     QRect lage = fenster->frameGeometry();
-    lage.moveCenter(bildschirm->availableGeometry().center());
-    fenster->move(lage.topLeft());
+    lage.moveCenter(flaeche.center());
+    // A window larger than the screen keeps its title bar on it, where the
+    // user can reach and move it.
+    fenster->move(std::max(lage.left(), flaeche.left()), std::max(lage.top(), flaeche.top()));
 }
 
 }  // namespace fluvan::platform

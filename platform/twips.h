@@ -24,7 +24,8 @@ void platziere(QWidget* steuerelement, Twips lage);
 // Gives a window the inside size in twips and fixes it there.
 void festeInnengroesse(QWidget* fenster, int breite, int hoehe);
 
-// Centres a top-level window on the screen it will appear on.
+// Centres a top-level window on the screen it will appear on; its frame's
+// top-left corner stays inside the screen's available area.
 void zentriere(QWidget* fenster);
 
 }  // namespace fluvan::platform

@@ -10,6 +10,7 @@ pakete=(
   qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   fonts-liberation fonts-dejavu-core locales
   xvfb xauth
+  openbox x11-utils weston qt6-wayland libxcb1-dev
   clang libclang-rt-14-dev
   poppler-utils xdg-utils file
 )

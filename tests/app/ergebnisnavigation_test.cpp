@@ -1,9 +1,10 @@
 // Navigation between the main form, the sheet and the diagram, and which
 // calculation each of them shows.
-#include <QProcess>
-#include <QStandardPaths>
+#include <functional>
 
+#include "app/frmLeitfaehigkeit.h"
 #include "tests/app/ergebnisfenster.h"
+#include "tests/platform/echteanzeige.h"
 
 namespace fluvan::test {
 namespace {
@@ -15,31 +16,6 @@ protected:
 
     static std::string fenstername(const QWidget* fenster) {
         return fenster ? fenster->objectName().toStdString() : "no window";
-    }
-
-    // Runs the current test again in a child on a virtual X display; skipped
-    // where there is none.
-    static void rechneAufXDisplay() {
-        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
-        if (xvfb.isEmpty()) GTEST_SKIP() << "no xvfb-run: window stacking is not checked";
-        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-        umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        // The X platform's system libraries keep memory to the end; the
-        // offscreen runs look for leaks.
-        const QString asan = umgebung.value(QStringLiteral("ASAN_OPTIONS"));
-        umgebung.insert(QStringLiteral("ASAN_OPTIONS"),
-                        asan.isEmpty() ? QStringLiteral("detect_leaks=0") : asan + QStringLiteral(":detect_leaks=0"));
-        QProcess kind;
-        kind.setProcessEnvironment(umgebung);
-        kind.setProcessChannelMode(QProcess::MergedChannels);
-        kind.start(xvfb, {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x1024x24"),
-                          QCoreApplication::applicationFilePath(),
-                          QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())});
-        ASSERT_TRUE(kind.waitForFinished(120000));
-        const QString ausgabe = QString::fromLocal8Bit(kind.readAll());
-        EXPECT_TRUE(kind.exitCode() == 0 && ausgabe.contains(QStringLiteral("[  PASSED  ] 1 test.")))
-            << ausgabe.toStdString();
     }
 };
 
@@ -178,39 +154,144 @@ TEST_F(Ergebnisnavigation, NeueRechnungAktiviertDasVorderste) {
     }
 }
 
-// Sheet and diagram are both centred and the sheet is the larger: the diagram
-// must lie above it, or the new diagram is hidden. Offscreen windows have no
-// stacking order, so this runs on a virtual X display when there is one.
+// Sheet and diagram are both centred and the sheet is the larger: after a new
+// calculation the diagram must lie above the sheet, or it is hidden, also
+// when the window manager maps the sheet only then: a sheet restored from
+// minimized, or a new one after the sheet's new calculation.
 TEST_F(Ergebnisnavigation, NeueRechnungLegtDasDiagrammUeberDasBlatt) {
-    if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
-        rechneAufXDisplay();
+    if (!aufX()) {
+        laufeAufX();
         return;
     }
+    using namespace fenstermanager;
     // The window a user sees at a point of the screen.
     const auto obenBei = [](QPoint punkt) {
         const QWidget* w = QApplication::widgetAt(punkt);
         return fenstername(w ? w->window() : nullptr);
     };
-    for (const char* sprache : {"D", "GB", "F"}) {
-        SCOPED_TRACE(sprache);
-        neuerFall();
-        app::Bild1* b = rechne(sprache, "12.5");
-        ASSERT_NE(b, nullptr);
-        b->mnuDruckverlust->trigger();
-        app::Bild2* d = diagramm();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(d));
-        const QPoint mitte = d->geometry().center();
-        const QRect blattflaeche = b->geometry().adjusted(10, 10, -10, -10);
-        ASSERT_TRUE(blattflaeche.contains(d->geometry())) << "the sheet can cover the diagram";
-        // The user goes back to the main form for the next calculation.
-        platform::zeigeFenster<frmHauptForm>();
-        ASSERT_EQ(obenBei(mitte), "frmHauptForm");
+    enum class Blatt { BliebOffen, Minimiert, Neu };
+    const std::pair<Blatt, const char*> faelle[] = {
+        {Blatt::BliebOffen, "sheet stayed open"}, {Blatt::Minimiert, "sheet minimized"}, {Blatt::Neu, "new sheet"}};
+    for (const auto& [blattfall, name] : faelle) {
+        for (const char* sprache : {"D", "GB", "F"}) {
+            SCOPED_TRACE(std::string(name) + ", " + sprache);
+            neuerFall();
+            app::Bild1* b = rechne(sprache, "12.5");
+            ASSERT_NE(b, nullptr);
+            b->mnuDruckverlust->trigger();
+            app::Bild2* d = diagramm();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return ruhig() && d->isActiveWindow(); }, 3000));
+            const QRect blattflaeche = b->geometry().adjusted(10, 10, -10, -10);
+            ASSERT_TRUE(blattflaeche.contains(d->geometry())) << "the sheet can cover the diagram";
+            frmHauptForm* form = platform::offenesFenster<frmHauptForm>();
+            // The user goes back to the main form for the next calculation.
+            if (blattfall == Blatt::Neu)
+                b->cmdNeueBerechnung->click();
+            else
+                platform::zeigeFenster<frmHauptForm>();
+            if (blattfall == Blatt::Minimiert) {
+                ASSERT_TRUE(minimiere(b));
+            }
+            ASSERT_TRUE(QTest::qWaitFor([&] { return ruhig() && form->isActiveWindow(); }, 3000))
+                << stapeltext({form, b, d});
 
-        rechne(sprache, "25");
-        EXPECT_EQ(obenBei(mitte), "Bild2") << "the diagram lies above the sheet";
-        for (const QPoint ecke :
-             {blattflaeche.topLeft(), blattflaeche.topRight(), blattflaeche.bottomLeft(), blattflaeche.bottomRight()})
-            EXPECT_EQ(obenBei(ecke), "Bild1") << "the sheet lies above the main form";
+            b = rechne(sprache, "25");
+            ASSERT_NE(b, nullptr);
+            const QStringList erwartet = {QStringLiteral("frmHauptForm"), QStringLiteral("Bild1"),
+                                          QStringLiteral("Bild2")};
+            const auto gestapelt = [&] { return ruhig() && stapelnamen({form, b, d}) == erwartet; };
+            EXPECT_TRUE(QTest::qWaitFor(gestapelt, 3000)) << stapeltext({form, b, d});
+            QTest::qWait(100);
+            EXPECT_TRUE(gestapelt()) << "and stays so: " << stapeltext({form, b, d});
+            EXPECT_TRUE(d->isActiveWindow()) << fenstername(QApplication::activeWindow()) << " is active";
+            EXPECT_EQ(obenBei(d->geometry().center()), "Bild2") << "the diagram lies above the sheet";
+            for (const QPoint ecke : {blattflaeche.topLeft(), blattflaeche.topRight(), blattflaeche.bottomLeft(),
+                                      blattflaeche.bottomRight()})
+                EXPECT_EQ(obenBei(ecke), "Bild1") << "the sheet lies above the main form";
+        }
+    }
+}
+
+// On Wayland, where a client cannot raise its windows, a new calculation
+// shows the covered sheet anew, and the diagram anew once the sheet is on the
+// screen again, so that the compositor puts the diagram on top.
+TEST_F(Ergebnisnavigation, NeueRechnungZeigtBlattUndDiagrammAufWaylandNeu) {
+    if (!aufWayland()) {
+        laufeAufWayland();
+        return;
+    }
+    app::Bild1* b = rechne("D", "12.5");
+    ASSERT_NE(b, nullptr);
+    b->mnuDruckverlust->trigger();
+    app::Bild2* d = diagramm();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(b));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(d));
+    frmHauptForm* form = platform::zeigeFenster<frmHauptForm>();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->windowHandle()->isExposed(); }, 3000));
+    Sichtbarkeitsprotokoll protokoll({b, d});
+
+    ASSERT_EQ(rechne("D", "25"), b);
+    EXPECT_EQ(diagramm(), d);
+    const QStringList erwartet = {"Bild1 hidden", "Bild1 shown", "Bild1 on the screen",
+                                  "Bild2 hidden", "Bild2 shown", "Bild2 on the screen"};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return protokoll.ereignisse.size() >= erwartet.size(); }, 3000));
+    EXPECT_EQ(protokoll.ereignisse.join(QLatin1String(", ")).toStdString(),
+              erwartet.join(QLatin1String(", ")).toStdString());
+    EXPECT_EQ(b->Label1[21]->text(), " 25") << "the sheet shows the new calculation";
+}
+
+// A command that shows a minimized window brings it back where it was, with
+// what it holds, on top and active. Under a window manager.
+TEST_F(Ergebnisnavigation, MinimiertesFensterKommtZurueck) {
+    if (!aufX()) {
+        laufeAufX();
+        return;
+    }
+    using namespace fenstermanager;
+    frmHauptForm* form = nullptr;
+    app::Bild1* b = nullptr;
+    const auto mitDiagramm = [&] { b->mnuDruckverlust->trigger(); };
+    const auto mitLeitfaehigkeit = [&] { form->mnuLeitfaehigkeit->trigger(); };
+    const auto nichts = [] {};
+    struct Fall {
+        const char* name;
+        std::function<void()> vorher;         // after a calculation
+        std::function<QWidget*()> minimiert;  // the window the user minimizes
+        std::function<void()> befehl;         // the command that shows it again
+    };
+    const Fall faelle[] = {
+        {"sheet, a new calculation", nichts, [&] { return blatt(); }, [&] { rechne("D", "25"); }},
+        {"main form, the sheet's new calculation", nichts, [&] { return form; },
+         [&] { b->cmdNeueBerechnung->click(); }},
+        {"sheet, the diagram's end entry", mitDiagramm, [&] { return blatt(); },
+         [&] { diagramm()->mnuEnde->trigger(); }},
+        {"diagram, the sheet's pressure-loss entry", mitDiagramm, [&] { return diagramm(); },
+         [&] { b->mnuDruckverlust->trigger(); }},
+        {"conductivity window, the main form's entry", mitLeitfaehigkeit,
+         [] { return platform::offenesFenster<app::frmLeitfaehigkeit>(); }, mitLeitfaehigkeit},
+        {"main form, the conductivity window's end button", mitLeitfaehigkeit, [&] { return form; },
+         [] { platform::offenesFenster<app::frmLeitfaehigkeit>()->cmdEnde->click(); }},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        neuerFall();
+        b = rechne("D", "12.5");
+        ASSERT_NE(b, nullptr);
+        form = platform::offenesFenster<frmHauptForm>();
+        form->txtKunde->setText(QStringLiteral("Kunde AG"));
+        fall.vorher();
+        ASSERT_TRUE(QTest::qWaitFor(ruhig, 3000));
+        QWidget* fenster = fall.minimiert();
+        const QPoint ort = fenster->pos();
+        ASSERT_TRUE(minimiere(fenster));
+
+        fall.befehl();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return fenster->isActiveWindow() && obenUndAktiv(fenster); }, 3000))
+            << stapeltext({form, blatt(), diagramm(), fenster});
+        EXPECT_FALSE(fenster->isMinimized());
+        EXPECT_FALSE(minimiert(fenster));
+        EXPECT_EQ(fenster->pos(), ort);
+        EXPECT_EQ(form->txtKunde->text(), QStringLiteral("Kunde AG")) << "the main form is the same";
     }
 }
 

@@ -5,8 +5,14 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
+#include <functional>
 #include <stdexcept>
+
+#include "app/auslegungshilfe/frmEXCELBlatt.h"
+#include "tests/app/fenster.h"
+#include "tests/platform/echteanzeige.h"
 
 namespace fluvan::test {
 namespace {
@@ -103,6 +109,43 @@ TEST(Fensterrahmen, FokusfolgeMitUnbekanntemNamen) {
     new QLineEdit(&fenster);
     const app::Fokusfolge<1> folge = {"fehlt"};
     EXPECT_THROW(app::setzeFokusfolge(&fenster, folge), std::logic_error);
+}
+
+// On a small screen at a high scale (1920 x 1080 at scale 2 is 960 x 540) the
+// sheet and the design aid are taller than the screen: centred, each keeps its
+// title bar on the screen, where the user can reach and move it. Under a
+// window manager, which adds the frames.
+class Zentrierung : public Fenstertest {};
+
+TEST_F(Zentrierung, TitelleisteBleibtAufDemBildschirm) {
+    if (!aufX()) {
+        laufeAufX({.bildschirm = "1920x1080", .skalierung = "2"});
+        return;
+    }
+    struct Fall {
+        const char* name;
+        std::function<QWidget*()> zeige;
+    };
+    const Fall faelle[] = {
+        {"Bild1", [] { return platform::zeigeFenster<Bild1>(); }},
+        {"frmEXCELBlatt", [] { return platform::zeigeFenster<app::frmEXCELBlatt>(); }},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        neuerFall();
+        v().Sprache = "D";
+        QWidget* fenster = fall.zeige();
+        // Placed by the window manager, with its frame.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return fenster->windowHandle()->isExposed() && fenster->frameGeometry() != fenster->geometry(); },
+            3000));
+        const QRect flaeche = fenster->screen()->availableGeometry();
+        ASSERT_EQ(flaeche.size(), QSize(960, 540));
+        ASSERT_GT(fenster->frameGeometry().height(), flaeche.height()) << "the screen is too small for it";
+        EXPECT_TRUE(flaeche.contains(fenster->frameGeometry().topLeft()))
+            << "frame at " << fenster->frameGeometry().x() << ", " << fenster->frameGeometry().y();
+        delete platform::fensterZeiger<app::frmEXCELBlatt>().data();
+    }
 }
 
 }  // namespace

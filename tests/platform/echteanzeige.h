@@ -1,0 +1,276 @@
+#pragma once
+// Runs the current test again in a child process on a real display server:
+// there windows have a stacking order, a window manager or a compositor, which
+// the offscreen platform lacks. A virtual X display (xvfb-run), with openbox
+// as its window manager where asked, or weston's headless Wayland compositor;
+// skipped where they are not installed.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHash>
+#include <QLibraryInfo>
+#include <QList>
+#include <QProcess>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QWidget>
+#include <QWindow>
+
+#include <xcb/xcb.h>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace fluvan::test {
+
+inline bool aufX() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+inline bool aufWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+struct XAnzeige {
+    bool fenstermanager = true;
+    const char* bildschirm = "1280x1024";
+    const char* skalierung = nullptr;  // QT_SCALE_FACTOR of the child
+};
+
+namespace anzeige {
+
+// The child's environment on the given platform.
+inline QProcessEnvironment umgebung(const char* plattform) {
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(plattform));
+    // The display platforms' system libraries keep memory to the end; the
+    // offscreen runs look for leaks.
+    const QString asan = umgebung.value(QStringLiteral("ASAN_OPTIONS"));
+    umgebung.insert(QStringLiteral("ASAN_OPTIONS"),
+                    asan.isEmpty() ? QStringLiteral("detect_leaks=0") : asan + QStringLiteral(":detect_leaks=0"));
+    return umgebung;
+}
+
+// This test program, filtered to the running test.
+inline QStringList testaufruf() {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return {QCoreApplication::applicationFilePath(),
+            QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())};
+}
+
+// The child's verdict becomes the test's: passed, skipped, or failed with its output.
+inline void urteilDesKindes(QProcess& kind) {
+    ASSERT_TRUE(kind.waitForFinished(60000)) << "the child on the display does not end";
+    const QString ausgabe = QString::fromLocal8Bit(kind.readAll());
+    if (kind.exitCode() == 0 && ausgabe.contains(QStringLiteral("[  SKIPPED ] 1 test")))
+        GTEST_SKIP() << ausgabe.toStdString();
+    EXPECT_TRUE(kind.exitCode() == 0 && ausgabe.contains(QStringLiteral("[  PASSED  ] 1 test.")))
+        << ausgabe.toStdString();
+}
+
+// Starts openbox on the display, waits until it manages windows, then runs the
+// test; openbox ends with it.
+inline constexpr const char* mitOpenbox = R"(openbox --sm-disable >/dev/null 2>&1 & wm=$!
+n=0
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+  n=$((n + 1))
+  if [ $n -gt 200 ]; then echo 'openbox does not manage the display'; kill $wm; exit 1; fi
+  sleep 0.025
+done
+"$@"; rc=$?
+kill $wm; wait $wm
+exit $rc)";
+
+}  // namespace anzeige
+
+// Runs the current test again on a virtual X display.
+inline void laufeAufX(const XAnzeige& x = {}) {
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+    if (xvfb.isEmpty()) GTEST_SKIP() << "no xvfb-run: not run on an X display";
+    QStringList argumente = {QStringLiteral("-a"), QStringLiteral("-s"),
+                             QStringLiteral("-screen 0 %1x24").arg(QString::fromLatin1(x.bildschirm))};
+    if (x.fenstermanager) {
+        for (const char* programm : {"openbox", "xprop"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(programm)).isEmpty())
+                GTEST_SKIP() << "no " << programm << ": not run under a window manager";
+        argumente << QStringLiteral("sh") << QStringLiteral("-c") << QString::fromLatin1(anzeige::mitOpenbox)
+                  << QStringLiteral("sh");
+    }
+    QProcessEnvironment umgebung = anzeige::umgebung("xcb");
+    if (x.skalierung) umgebung.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(x.skalierung));
+    QProcess kind;
+    kind.setProcessEnvironment(umgebung);
+    kind.setProcessChannelMode(QProcess::MergedChannels);
+    kind.start(xvfb, argumente + anzeige::testaufruf());
+    anzeige::urteilDesKindes(kind);
+}
+
+// Runs the current test again as a client of weston's headless compositor,
+// which has a private runtime folder and socket.
+inline void laufeAufWayland() {
+    const QString weston = QStandardPaths::findExecutable(QStringLiteral("weston"));
+    if (weston.isEmpty()) GTEST_SKIP() << "no weston: not run on Wayland";
+    const QDir plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    if (plugins.entryList({QStringLiteral("libqwayland*")}).isEmpty())
+        GTEST_SKIP() << "no Qt platform plugin for Wayland (qt6-wayland)";
+
+    QTemporaryDir laufzeit;  // made private (0700), as a runtime folder must be
+    ASSERT_TRUE(laufzeit.isValid());
+    const QString socket = QStringLiteral("fluvan-test");
+    QProcessEnvironment umgebung = anzeige::umgebung("wayland");
+    umgebung.insert(QStringLiteral("XDG_RUNTIME_DIR"), laufzeit.path());
+    umgebung.insert(QStringLiteral("WAYLAND_DISPLAY"), socket);
+    umgebung.remove(QStringLiteral("DISPLAY"));
+
+    QProcess server;
+    server.setProcessEnvironment(umgebung);
+    server.setProcessChannelMode(QProcess::MergedChannels);
+    server.start(weston, {QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--socket=") + socket,
+                          QStringLiteral("--no-config"), QStringLiteral("--idle-time=0")});
+    for (int i = 0; i < 250 && server.state() != QProcess::NotRunning && !QFile::exists(laufzeit.filePath(socket)); ++i)
+        QThread::msleep(20);
+    if (!QFile::exists(laufzeit.filePath(socket))) {
+        server.kill();
+        server.waitForFinished();
+        FAIL() << "weston offers no socket: " << server.readAll().toStdString();
+    }
+    QProcess kind;
+    kind.setProcessEnvironment(umgebung);
+    kind.setProcessChannelMode(QProcess::MergedChannels);
+    const QStringList aufruf = anzeige::testaufruf();
+    kind.start(aufruf.front(), aufruf.mid(1));
+    anzeige::urteilDesKindes(kind);
+    server.terminate();
+    if (!server.waitForFinished(5000)) server.kill();
+}
+
+// What reaches windows, in its order: "<name> hidden", "<name> shown" and
+// "<name> on the screen" (the first exposure after a show).
+class Sichtbarkeitsprotokoll : public QObject {
+public:
+    explicit Sichtbarkeitsprotokoll(const QList<QWidget*>& fenster) {
+        for (QWidget* w : fenster) {
+            w->installEventFilter(this);
+            w->windowHandle()->installEventFilter(this);
+            flaechen_.insert(w->windowHandle(), w);
+        }
+    }
+    QStringList ereignisse;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        const auto eintrag = [this](const QWidget* w, const char* was) {
+            ereignisse << w->objectName() + QLatin1Char(' ') + QLatin1String(was);
+        };
+        if (auto* w = qobject_cast<QWidget*>(objekt)) {
+            if (ereignis->type() == QEvent::Hide) eintrag(w, "hidden");
+            if (ereignis->type() == QEvent::Show) {
+                eintrag(w, "shown");
+                wartet_.insert(w);
+            }
+        } else if (ereignis->type() == QEvent::Expose && static_cast<QWindow*>(objekt)->isExposed()) {
+            if (QWidget* w = flaechen_.value(objekt); w && wartet_.remove(w)) eintrag(w, "on the screen");
+        }
+        return false;
+    }
+
+private:
+    QHash<QObject*, QWidget*> flaechen_;
+    QSet<QWidget*> wartet_;  // shown, not yet exposed since
+};
+
+// What the window manager of an X display says, read over a connection of
+// our own beside Qt's.
+namespace fenstermanager {
+
+inline xcb_connection_t* verbindung() {
+    static const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> x(xcb_connect(nullptr, nullptr),
+                                                                                &xcb_disconnect);
+    return x.get();
+}
+
+template <class Antwort>
+using XAntwort = std::unique_ptr<Antwort, decltype(&std::free)>;
+
+inline xcb_atom_t atom(const char* name) {
+    xcb_connection_t* x = verbindung();
+    const XAntwort<xcb_intern_atom_reply_t> antwort(
+        xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr),
+        &std::free);
+    return antwort ? antwort->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+// The 32-bit values of a window's property (windows or atoms).
+inline std::vector<std::uint32_t> eigenschaft(xcb_window_t fenster, const char* name) {
+    xcb_connection_t* x = verbindung();
+    const XAntwort<xcb_get_property_reply_t> antwort(
+        xcb_get_property_reply(x, xcb_get_property(x, 0, fenster, atom(name), XCB_GET_PROPERTY_TYPE_ANY, 0, 4096),
+                               nullptr),
+        &std::free);
+    if (!antwort || antwort->format != 32) return {};
+    const auto* werte = static_cast<const std::uint32_t*>(xcb_get_property_value(antwort.get()));
+    return {werte, werte + xcb_get_property_value_length(antwort.get()) / 4};
+}
+
+inline std::vector<std::uint32_t> vonDerWurzel(const char* name) {
+    return eigenschaft(xcb_setup_roots_iterator(xcb_get_setup(verbindung())).data->root, name);
+}
+
+// The windows it manages, from the bottom to the top.
+inline std::vector<std::uint32_t> stapel() { return vonDerWurzel("_NET_CLIENT_LIST_STACKING"); }
+
+// Whether it has w on top of all others and active.
+inline bool obenUndAktiv(const QWidget* w) {
+    const std::vector<std::uint32_t> s = stapel(), aktiv = vonDerWurzel("_NET_ACTIVE_WINDOW");
+    return !s.empty() && s.back() == w->winId() && !aktiv.empty() && aktiv.front() == w->winId();
+}
+
+// Whether it keeps the window minimized (hidden).
+inline bool minimiert(const QWidget* w) {
+    const std::vector<std::uint32_t> zustand = eigenschaft(static_cast<xcb_window_t>(w->winId()), "_NET_WM_STATE");
+    return std::find(zustand.begin(), zustand.end(), atom("_NET_WM_STATE_HIDDEN")) != zustand.end();
+}
+
+// Asks the window manager to minimize the window, as its title bar's button
+// would, and waits until it is hidden and Qt has seen it go from the screen:
+// from then on Qt activates it only once it is mapped again.
+inline bool minimiere(QWidget* w) {
+    w->showMinimized();
+    return QTest::qWaitFor([w] { return minimiert(w) && w->isMinimized() && !w->windowHandle()->isExposed(); }, 3000);
+}
+
+// The windows it manages from the bottom to the top, by their object names
+// where the window is one of the given ones.
+inline QStringList stapelnamen(const QList<const QWidget*>& bekannte) {
+    QStringList namen;
+    for (const std::uint32_t fenster : stapel()) {
+        QString name = QStringLiteral("0x") + QString::number(fenster, 16);
+        for (const QWidget* w : bekannte)
+            if (w && w->winId() == fenster) name = w->objectName();
+        namen << name;
+    }
+    return namen;
+}
+
+// The same for a failure's message.
+inline std::string stapeltext(const QList<const QWidget*>& bekannte) {
+    return "bottom to top: " + stapelnamen(bekannte).join(QLatin1String(" < ")).toStdString();
+}
+
+// Whether the window manager and Qt are done: every shown window of the
+// program is on the screen, and the one Qt takes as active is on top and
+// active for the window manager too.
+inline bool ruhig() {
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !w->isMinimized() && !(w->windowHandle() && w->windowHandle()->isExposed())) return false;
+    const QWidget* aktiv = QApplication::activeWindow();
+    return aktiv && obenUndAktiv(aktiv);
+}
+
+}  // namespace fenstermanager
+
+}  // namespace fluvan::test
