@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "tests/app/fenster.h"
+#include "tests/platform/echteanzeige.h"
 
 namespace fluvan::test {
 namespace {
@@ -264,8 +265,13 @@ TEST_F(Zahlenfelder, RechnungLiestDenEingefuegtenText) {
 
 // A middle click pastes the X11 selection; where the platform has none, there
 // is no such route.
+// The X11 selection exists only on a real X server: the test runs there.
 TEST_F(Zahlenfelder, MittelklickFuegtGefiltertEin) {
-    if (!QApplication::clipboard()->supportsSelection()) GTEST_SKIP() << "no selection on this platform";
+    if (!aufX()) {
+        laufeAufX({.fenstermanager = false});
+        return;
+    }
+    ASSERT_TRUE(QApplication::clipboard()->supportsSelection());
     frmHauptForm* form = hauptform("D");
     for (QLineEdit* feld : felder(form)) {
         for (const Eingefuegt& fall : eingefuegte) {
