@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -37,8 +38,28 @@ void QtZwischenablage::setzeBild(const QImage& bild) {
 
 QImage QtZwischenablage::bild() const { return QGuiApplication::clipboard()->image(); }
 
+namespace {
+
+// Qt's dialog proposes a file for a print to a file only on X; elsewhere (on
+// Wayland) it proposes the folder alone, and a dialog accepted as it comes
+// then prints nowhere. So the proposal is completed the same way everywhere,
+// as Qt makes it on X: in that folder, the document's name without its
+// ending, or "print", with ".pdf".
+void schlageDateiVor(QPrintDialog& dialog, const QPrinter& drucker) {
+    auto* datei = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (!datei || !drucker.outputFileName().isEmpty() || !datei->text().endsWith(QLatin1Char('/'))) return;
+    QString name = drucker.docName();
+    const qsizetype punkt = name.lastIndexOf(QLatin1Char('.'));
+    if (punkt > 0 && !name.mid(punkt + 1).contains(QLatin1Char(' '))) name.truncate(punkt);
+    if (name.isEmpty()) name = QStringLiteral("print");
+    datei->setText(datei->text() + name + QStringLiteral(".pdf"));
+}
+
+}  // namespace
+
 bool QtDruckdialog::ShowPrinter(QPrinter& drucker) {
     QPrintDialog dialog(&drucker, dialogEltern());
+    schlageDateiVor(dialog, drucker);
     return zeigeModal(dialog) == QDialog::Accepted;
 }
 

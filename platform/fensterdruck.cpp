@@ -9,10 +9,12 @@
 #include <algorithm>
 
 #include "base/masseinheiten.h"
+#include "base/sprache.h"
 #include "base/variable.h"
 #include "platform/bildhalter.h"
 #include "platform/dienste.h"
 #include "platform/fensteraufnahme.h"
+#include "platform/qtext.h"
 
 namespace fluvan::platform {
 namespace {
@@ -73,6 +75,8 @@ void Drucken(QWidget& fenster, Bildhalter& halter, const output::Druckregel& reg
     if (regel.zwischenablageLeeren) zwischenablage.Clear();
     if (!Fensteraufnahme(fenster, halter)) return;
     QPrinter drucker(QPrinter::HighResolution);
+    // Named before the dialog, which proposes a file after the document.
+    drucker.setDocName(qtext(base::Programmtitel));
     // The holder is read after the dialog: it is still there only because the
     // modal dialog blocks every way to close its window meanwhile.
     if (!dienste().druckdialog->ShowPrinter(drucker)) return;

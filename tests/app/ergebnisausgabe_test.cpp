@@ -1,5 +1,9 @@
 // Print, save and hand-over from the menus of the sheet and the diagram.
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <functional>
@@ -9,6 +13,7 @@
 #include "tests/app/ergebnisfenster.h"
 #include "tests/platform/antworter.h"
 #include "tests/platform/ausgabe.h"
+#include "tests/platform/echteanzeige.h"
 
 namespace fluvan::test {
 namespace {
@@ -177,6 +182,72 @@ TEST_F(Ergebnisausgabe, MeldungenUndDialogeUeberDemFragendenFenster) {
         ASSERT_EQ(antworter.gesehen.size(), 1u);
         EXPECT_EQ(antworter.gesehen[0].was, fall.was);
         EXPECT_EQ(antworter.gesehen[0].eltern, fall.fenster);
+    }
+}
+
+// Accepted as it comes on a desktop without a printer, the print dialog prints
+// into the file it proposes: one whole page and no box, on X, on Wayland and
+// offscreen alike, and each print proposes the same file afresh.
+TEST_F(Ergebnisausgabe, DruckdialogWieErKommt) {
+    QTemporaryDir heim;
+    ASSERT_TRUE(heim.isValid());
+    Umgebung umgebung;
+    umgebung.setze("HOME", heim.path());
+    umgebung.setze("CUPS_SERVER", heim.filePath(QStringLiteral("kein-drucksystem")));
+    platform::QtMeldungen echteMeldungen;
+    platform::QtDruckdialog echterDruckdialog;
+    platform::dienste().meldungen = &echteMeldungen;
+    platform::dienste().druckdialog = &echterDruckdialog;
+
+    // Presses the dialog's OK as it comes, and Yes to its question whether
+    // to replace the file of the print before; notes every box.
+    QStringList vorschlaege, boxen;
+    QTimer antwort;
+    QObject::connect(&antwort, &QTimer::timeout, &antwort, [&] {
+        QWidget* oben = QApplication::activeModalWidget();
+        if (auto* frage = qobject_cast<QMessageBox*>(oben)) {
+            boxen << frage->text();
+            if (QAbstractButton* ja = frage->button(QMessageBox::Yes))
+                QMetaObject::invokeMethod(ja, &QAbstractButton::click, Qt::QueuedConnection);
+            else
+                frage->reject();
+        } else if (auto* dialog = qobject_cast<QPrintDialog*>(oben)) {
+            const auto* datei = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            vorschlaege << (datei ? datei->text() : QStringLiteral("<no file box>"));
+            const auto* knoepfe = dialog->findChild<QDialogButtonBox*>();
+            // A dialog that stays after its OK refused the proposal: cancelled.
+            if (vorschlaege.size() > 1) return dialog->reject();
+            // Queued: what the click opens runs its own loop, in which this
+            // timer must come again.
+            if (knoepfe && knoepfe->button(QDialogButtonBox::Ok))
+                QMetaObject::invokeMethod(knoepfe->button(QDialogButtonBox::Ok), &QAbstractButton::click,
+                                          Qt::QueuedConnection);
+            else
+                dialog->reject();
+        }
+    });
+    antwort.start(10);
+
+    const QString datei = heim.filePath(QStringLiteral("Fluvan II.pdf"));
+    for (const auto& [name, drucken] :
+         {std::pair<const char*, std::function<void()>>{"sheet", [this] { b->mnuDrucken->trigger(); }},
+          {"diagram", [this] { d->mnuDiagrammDruck->trigger(); }}}) {
+        SCOPED_TRACE(name);
+        vorschlaege.clear();
+        QFile::remove(datei + QStringLiteral(".seite.png"));
+        drucken();
+        EXPECT_EQ(vorschlaege.join(QStringLiteral(" | ")).toStdString(), datei.toStdString());
+        EXPECT_EQ(lesePdf(datei).seiten, 1);
+    }
+    // The diagram's print replaces the sheet's file, after the dialog's own
+    // question; nothing else is said.
+    ASSERT_EQ(boxen.size(), 1) << boxen.join(QStringLiteral(" | ")).toStdString();
+    EXPECT_TRUE(boxen[0].contains(QStringLiteral("already exists"))) << boxen[0].toStdString();
+    allesOffen();
+
+    if (!aufX() && !aufWayland()) {
+        laufeAufX({.fenstermanager = false});
+        laufeAufWayland();
     }
 }
 
