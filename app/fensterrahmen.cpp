@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/programmsymbol.h"
 #include "platform/schriften.h"
 #include "platform/steuerelemente.h"
 #include "platform/twips.h"
@@ -32,6 +33,7 @@ void benenne(QWidget* fenster, const char* name, std::string_view titel, Rahmena
     fenster->setObjectName(QString::fromLatin1(name));
     fenster->setWindowTitle(qtext(titel));
     fenster->setWindowFlags(fensterart(art));
+    fenster->setWindowIcon(programmsymbol());
 }
 
 }  // namespace

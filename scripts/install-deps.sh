@@ -13,6 +13,7 @@ pakete=(
   openbox x11-utils weston qt6-wayland libxcb1-dev
   clang libclang-rt-14-dev
   poppler-utils xdg-utils file
+  desktop-file-utils appstream
 )
 # The hand-over opens its RTF document with xdg-open, which finds the word
 # processor by the document's type (file tells it) and Writer's desktop entry.
