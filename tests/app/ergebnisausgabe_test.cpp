@@ -200,30 +200,47 @@ TEST_F(Ergebnisausgabe, DruckdialogWieErKommt) {
     platform::dienste().druckdialog = &echterDruckdialog;
 
     // Presses the dialog's OK as it comes, and Yes to its question whether
-    // to replace the file of the print before; notes every box.
+    // to replace the file of the print before; notes every box. Each dialog's
+    // proposal is noted once; its OK is pressed again while it stays, since a
+    // loaded machine may bring the timer back before the press, and a dialog
+    // that outlasts many presses refused its proposal: cancelled.
     QStringList vorschlaege, boxen;
+    QPointer<QPrintDialog> dieserDialog;
+    int druecke = 0;
+    bool druckKommt = false;
     QTimer antwort;
     QObject::connect(&antwort, &QTimer::timeout, &antwort, [&] {
         QWidget* oben = QApplication::activeModalWidget();
         if (auto* frage = qobject_cast<QMessageBox*>(oben)) {
+            if (frage->property("gesehen").toBool()) return;
+            frage->setProperty("gesehen", true);
             boxen << frage->text();
             if (QAbstractButton* ja = frage->button(QMessageBox::Yes))
                 QMetaObject::invokeMethod(ja, &QAbstractButton::click, Qt::QueuedConnection);
             else
                 frage->reject();
         } else if (auto* dialog = qobject_cast<QPrintDialog*>(oben)) {
-            const auto* datei = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
-            vorschlaege << (datei ? datei->text() : QStringLiteral("<no file box>"));
+            if (dialog != dieserDialog) {
+                dieserDialog = dialog;
+                druecke = 0;
+                druckKommt = false;
+                const auto* datei = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+                vorschlaege << (datei ? datei->text() : QStringLiteral("<no file box>"));
+            }
+            if (druckKommt) return;
             const auto* knoepfe = dialog->findChild<QDialogButtonBox*>();
-            // A dialog that stays after its OK refused the proposal: cancelled.
-            if (vorschlaege.size() > 1) return dialog->reject();
-            // Queued: what the click opens runs its own loop, in which this
+            QAbstractButton* ok = knoepfe ? knoepfe->button(QDialogButtonBox::Ok) : nullptr;
+            if (!ok || ++druecke > 50) return dialog->reject();
+            // Queued: what the press opens runs its own loop, in which this
             // timer must come again.
-            if (knoepfe && knoepfe->button(QDialogButtonBox::Ok))
-                QMetaObject::invokeMethod(knoepfe->button(QDialogButtonBox::Ok), &QAbstractButton::click,
-                                          Qt::QueuedConnection);
-            else
-                dialog->reject();
+            druckKommt = true;
+            QMetaObject::invokeMethod(
+                ok,
+                [&, ok] {
+                    druckKommt = false;
+                    ok->click();
+                },
+                Qt::QueuedConnection);
         }
     });
     antwort.start(10);

@@ -324,7 +324,7 @@ inline void eigenerDesktop(Umgebung& umgebung, const QString& ordner, bool anzei
           "KDE_FULL_SESSION", "KDE_SESSION_VERSION", "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID",
           "LXQT_SESSION_CONFIG", "XDG_MENU_PREFIX"})
         umgebung.entferne(name);
-    // Far above the numbers xvfb-run gives out.
+    // Far above the numbers the tests' virtual displays take.
     if (anzeige) umgebung.setze("DISPLAY", QStringLiteral(":7919"));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Runs the current test again in a child process on a real display server:
 // there windows have a stacking order, a window manager or a compositor, which
-// the offscreen platform lacks. A virtual X display (xvfb-run), with openbox
+// the offscreen platform lacks. A virtual X display (Xvfb), with openbox
 // as its window manager where asked, or weston's headless Wayland compositor;
 // skipped where they are not installed.
 #include <gtest/gtest.h>
@@ -75,40 +75,54 @@ inline void urteilDesKindes(QProcess& kind) {
         << ausgabe.toStdString();
 }
 
-// Starts openbox on the display, waits until it manages windows, then runs the
-// test; openbox ends with it.
-inline constexpr const char* mitOpenbox = R"(openbox --sm-disable >/dev/null 2>&1 & wm=$!
+// Starts a virtual X display of the given size, with openbox on it where the
+// second argument says so, then runs the rest as the command on it; the
+// display ends with it. Xvfb picks a free display number itself and says
+// which, so that tests run side by side never share one.
+inline constexpr const char* mitXvfb = R"(groesse=$1 mitWm=$2 wm=; shift 2
+nummer=$(mktemp) || exit 1
+Xvfb -displayfd 3 -nolisten tcp -screen 0 "${groesse}x24" 3>"$nummer" >/dev/null 2>&1 & x=$!
 n=0
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+until grep -q '^[0-9]' "$nummer"; do
   n=$((n + 1))
-  if [ $n -gt 200 ]; then echo 'openbox does not manage the display'; kill $wm; exit 1; fi
+  if [ $n -gt 400 ] || ! kill -0 $x 2>/dev/null; then echo 'Xvfb offers no display'; kill $x; rm -f "$nummer"; exit 1; fi
   sleep 0.025
 done
+DISPLAY=:$(head -n 1 "$nummer"); export DISPLAY
+rm -f "$nummer"
+if [ "$mitWm" = 1 ]; then
+  openbox --sm-disable >/dev/null 2>&1 & wm=$!
+  n=0
+  until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+    n=$((n + 1))
+    if [ $n -gt 200 ]; then echo 'openbox does not manage the display'; kill $wm $x; exit 1; fi
+    sleep 0.025
+  done
+fi
 "$@"; rc=$?
-kill $wm; wait $wm
+kill $wm $x; wait
 exit $rc)";
 
 }  // namespace anzeige
 
 // Runs the current test again on a virtual X display.
 inline void laufeAufX(const XAnzeige& x = {}) {
-    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
-    if (xvfb.isEmpty()) GTEST_SKIP() << "no xvfb-run: not run on an X display";
-    QStringList argumente = {QStringLiteral("-a"), QStringLiteral("-s"),
-                             QStringLiteral("-screen 0 %1x24").arg(QString::fromLatin1(x.bildschirm))};
-    if (x.fenstermanager) {
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
+        GTEST_SKIP() << "no Xvfb: not run on an X display";
+    if (x.fenstermanager)
         for (const char* programm : {"openbox", "xprop"})
             if (QStandardPaths::findExecutable(QString::fromLatin1(programm)).isEmpty())
                 GTEST_SKIP() << "no " << programm << ": not run under a window manager";
-        argumente << QStringLiteral("sh") << QStringLiteral("-c") << QString::fromLatin1(anzeige::mitOpenbox)
-                  << QStringLiteral("sh");
-    }
     QProcessEnvironment umgebung = anzeige::umgebung("xcb");
+    umgebung.remove(QStringLiteral("WAYLAND_DISPLAY"));
     if (x.skalierung) umgebung.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(x.skalierung));
     QProcess kind;
     kind.setProcessEnvironment(umgebung);
     kind.setProcessChannelMode(QProcess::MergedChannels);
-    kind.start(xvfb, argumente + anzeige::testaufruf());
+    kind.start(QStringLiteral("/bin/sh"),
+               QStringList{QStringLiteral("-c"), QString::fromLatin1(anzeige::mitXvfb), QStringLiteral("sh"),
+                           QString::fromLatin1(x.bildschirm), x.fenstermanager ? QStringLiteral("1") : QStringLiteral("0")} +
+                   anzeige::testaufruf());
     anzeige::urteilDesKindes(kind);
 }
 
