@@ -11,6 +11,7 @@
 #include "base/masseinheiten.h"
 #include "base/variable.h"
 #include "platform/bildhalter.h"
+#include "platform/cupsauftrag.h"
 #include "platform/dienste.h"
 #include "platform/fensteraufnahme.h"
 
@@ -39,10 +40,9 @@ bool zeichne(QPagedPaintDevice& geraet, const QImage& bild, const QRectF& ziel) 
     return maler.end();
 }
 
-// Qt's PDF engine reports no failed write: a full disk would leave a broken
-// file. So the document is made in memory and the file replaced only once
-// every byte of it is written.
-bool druckeInDatei(const QPrinter& drucker, const QImage& bild, const QRectF& ziel) {
+// One page in PDF, made in memory: Qt's PDF engine reports no failed write,
+// so a file or a job gets the document only once all of it is made.
+std::optional<QByteArray> pdfDokument(const QPrinter& drucker, const QImage& bild, const QRectF& ziel) {
     QBuffer dokument;
     dokument.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&dokument);
@@ -53,17 +53,22 @@ bool druckeInDatei(const QPrinter& drucker, const QImage& bild, const QRectF& zi
     pdf.setCreator(drucker.creator());
     // The printer's PDF engine prints grey when the dialog says so.
     const bool grau = drucker.colorMode() == QPrinter::GrayScale;
-    if (!zeichne(pdf, grau ? bild.convertToFormat(QImage::Format_Grayscale8) : bild, ziel)) return false;
+    if (!zeichne(pdf, grau ? bild.convertToFormat(QImage::Format_Grayscale8) : bild, ziel)) return std::nullopt;
+    return dokument.data();
+}
 
+// A full disk would leave a broken file: the file is replaced only once
+// every byte of the document is written.
+bool druckeInDatei(const QString& datei, const QByteArray& dokument) {
     // Unbuffered: a write that fails in the buffer's flush on commit would
     // still let the commit replace the file.
-    QSaveFile datei(drucker.outputFileName());
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    if (datei.write(dokument.data()) != dokument.size()) {
-        datei.cancelWriting();
+    QSaveFile ziel(datei);
+    if (!ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    if (ziel.write(dokument) != dokument.size()) {
+        ziel.cancelWriting();
         return false;
     }
-    return datei.commit();
+    return ziel.commit();
 }
 
 }  // namespace
@@ -80,6 +85,8 @@ void Drucken(QWidget& fenster, Bildhalter& halter, const output::Druckregel& reg
 bool Ausdruck(QPrinter& drucker, const QImage& bild, const output::Druckregel& regel) {
     if (bild.isNull() || !drucker.isValid()) return false;
     notiereDrucker(drucker);
+    // The job's name in the queue and the title of the document.
+    drucker.setDocName(QStringLiteral("Fluvan II"));
 
     // The orientation comes first: the printable area is read in it.
     drucker.setPageOrientation(output::ausrichtung(regel, groesseVon(bild)) == output::Ausrichtung::Querformat
@@ -87,8 +94,10 @@ bool Ausdruck(QPrinter& drucker, const QImage& bild, const output::Druckregel& r
                                    : QPageLayout::Portrait);
     const auto ziel = Bildflaeche(drucker, bild, regel);
     if (!ziel) return false;
-    if (!drucker.outputFileName().isEmpty()) return druckeInDatei(drucker, bild, *ziel);
-    return zeichne(drucker, bild, *ziel) && drucker.printerState() != QPrinter::Error;
+    const auto dokument = pdfDokument(drucker, bild, *ziel);
+    if (!dokument) return false;
+    if (!drucker.outputFileName().isEmpty()) return druckeInDatei(drucker.outputFileName(), *dokument);
+    return druckauftrag(drucker, *dokument);
 }
 
 std::optional<QRectF> Bildflaeche(const QPrinter& drucker, const QImage& bild, const output::Druckregel& regel) {

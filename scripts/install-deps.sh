@@ -12,6 +12,7 @@ pakete=(
   xvfb xauth
   clang libclang-rt-14-dev
   poppler-utils xdg-utils
+  cups-daemon cups-client libcups2-dev
 )
 # The hand-over opens its RTF document with xdg-open, which finds the word
 # processor by the document's type (file tells it) and Writer's desktop entry.
