@@ -12,6 +12,7 @@
 #include "base/sprache.h"
 #include "base/variable.h"
 #include "platform/bildhalter.h"
+#include "platform/cupsauftrag.h"
 #include "platform/dienste.h"
 #include "platform/fensteraufnahme.h"
 #include "platform/qtext.h"
@@ -41,10 +42,9 @@ bool zeichne(QPagedPaintDevice& geraet, const QImage& bild, const QRectF& ziel) 
     return maler.end();
 }
 
-// Qt's PDF engine reports no failed write: a full disk would leave a broken
-// file. So the document is made in memory and the file replaced only once
-// every byte of it is written.
-bool druckeInDatei(const QPrinter& drucker, const QImage& bild, const QRectF& ziel) {
+// One page in PDF, made in memory: Qt's PDF engine reports no failed write,
+// so a file or a job gets the document only once all of it is made.
+std::optional<QByteArray> pdfDokument(const QPrinter& drucker, const QImage& bild, const QRectF& ziel) {
     QBuffer dokument;
     dokument.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&dokument);
@@ -55,17 +55,22 @@ bool druckeInDatei(const QPrinter& drucker, const QImage& bild, const QRectF& zi
     pdf.setCreator(drucker.creator());
     // The printer's PDF engine prints grey when the dialog says so.
     const bool grau = drucker.colorMode() == QPrinter::GrayScale;
-    if (!zeichne(pdf, grau ? bild.convertToFormat(QImage::Format_Grayscale8) : bild, ziel)) return false;
+    if (!zeichne(pdf, grau ? bild.convertToFormat(QImage::Format_Grayscale8) : bild, ziel)) return std::nullopt;
+    return dokument.data();
+}
 
+// A full disk would leave a broken file: the file is replaced only once
+// every byte of the document is written.
+bool druckeInDatei(const QString& datei, const QByteArray& dokument) {
     // Unbuffered: a write that fails in the buffer's flush on commit would
     // still let the commit replace the file.
-    QSaveFile datei(drucker.outputFileName());
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    if (datei.write(dokument.data()) != dokument.size()) {
-        datei.cancelWriting();
+    QSaveFile ziel(datei);
+    if (!ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    if (ziel.write(dokument) != dokument.size()) {
+        ziel.cancelWriting();
         return false;
     }
-    return datei.commit();
+    return ziel.commit();
 }
 
 }  // namespace
@@ -75,7 +80,8 @@ void Drucken(QWidget& fenster, Bildhalter& halter, const output::Druckregel& reg
     if (regel.zwischenablageLeeren) zwischenablage.Clear();
     if (!Fensteraufnahme(fenster, halter)) return;
     QPrinter drucker(QPrinter::HighResolution);
-    // Named before the dialog, which proposes a file after the document.
+    // Named before the dialog, which proposes a file after the document; the
+    // name is also the job's in the queue and the document's title.
     drucker.setDocName(qtext(base::Programmtitel));
     // The holder is read after the dialog: it is still there only because the
     // modal dialog blocks every way to close its window meanwhile.
@@ -93,8 +99,10 @@ bool Ausdruck(QPrinter& drucker, const QImage& bild, const output::Druckregel& r
                                    : QPageLayout::Portrait);
     const auto ziel = Bildflaeche(drucker, bild, regel);
     if (!ziel) return false;
-    if (!drucker.outputFileName().isEmpty()) return druckeInDatei(drucker, bild, *ziel);
-    return zeichne(drucker, bild, *ziel) && drucker.printerState() != QPrinter::Error;
+    const auto dokument = pdfDokument(drucker, bild, *ziel);
+    if (!dokument) return false;
+    if (!drucker.outputFileName().isEmpty()) return druckeInDatei(drucker.outputFileName(), *dokument);
+    return druckauftrag(drucker, *dokument);
 }
 
 std::optional<QRectF> Bildflaeche(const QPrinter& drucker, const QImage& bild, const output::Druckregel& regel) {

@@ -22,7 +22,9 @@ void Drucken(QWidget& fenster, Bildhalter& halter, const output::Druckregel& reg
 // Prints the picture on one page at the printable area's top-left, fitted by
 // the window's rule, and notes the printer in Druckerdaten. A print to a file
 // writes the whole file or none: a file of that name stays as it was when the
-// new one cannot be written completely. False when nothing could be printed.
+// new one cannot be written completely. A print on a printer is done only
+// once the print system has taken the job. False when nothing could be
+// printed.
 bool Ausdruck(QPrinter& drucker, const QImage& bild, const output::Druckregel& regel);
 
 // Where the picture goes on the printer in its orientation: device pixels from

@@ -14,6 +14,7 @@ pakete=(
   clang libclang-rt-14-dev
   poppler-utils xdg-utils file
   desktop-file-utils appstream
+  cups-daemon cups-client libcups2-dev
 )
 # The hand-over opens its RTF document with xdg-open, which finds the word
 # processor by the document's type (file tells it) and Writer's desktop entry.

@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <functional>
 
 #include "platform/fensteraufnahme.h"
@@ -13,6 +14,7 @@
 #include "tests/app/ergebnisfenster.h"
 #include "tests/platform/antworter.h"
 #include "tests/platform/ausgabe.h"
+#include "tests/platform/drucksystem.h"
 #include "tests/platform/echteanzeige.h"
 
 namespace fluvan::test {
@@ -266,6 +268,111 @@ TEST_F(Ergebnisausgabe, DruckdialogWieErKommt) {
         laufeAufX({.fenstermanager = false});
         laufeAufWayland();
     }
+}
+
+// The print of each window on the printers of a real print system.
+class DruckImDrucksystem : public Ergebnisfenstertest {
+protected:
+    // One print system for all cases: it takes a moment to start.
+    static void SetUpTestSuite() { drucksystem = std::make_unique<Drucksystem>(); }
+    static void TearDownTestSuite() { drucksystem.reset(); }
+    void SetUp() override {
+        Ergebnisfenstertest::SetUp();
+        if (!drucksystem->laeuft()) GTEST_SKIP() << drucksystem->warumNicht();
+        platform::dienste().zwischenablage = &zwischenablage;
+        platform::dienste().druckdialog = &druckdialog;
+        b = rechne("D", "12.5");
+        ASSERT_NE(b, nullptr);
+        b->mnuDruckverlust->trigger();
+        d = diagramm();
+        ASSERT_NE(d, nullptr);
+    }
+
+    struct Fenster {
+        const char* name;
+        QMainWindow* fenster;
+        QAction* drucken;
+        platform::Bildhalter* halter;
+    };
+    std::vector<Fenster> fenster() const {
+        return {{"Blatt", b, b->mnuDrucken, b->Picture1}, {"Diagramm", d, d->mnuDiagrammDruck, d->Picture2}};
+    }
+
+    inline static std::unique_ptr<Drucksystem> drucksystem;
+    FakeZwischenablage zwischenablage;
+    Warteschlangendialog druckdialog;
+    app::Bild1* b = nullptr;
+    app::Bild2* d = nullptr;
+};
+
+TEST_F(DruckImDrucksystem, EinAuftragMitNamenUndDerGanzenSeite) {
+    for (const Fenster& f : fenster()) {
+        SCOPED_TRACE(f.name);
+        const std::size_t vorher = drucksystem->auftraege(Drucksystem::Nimmt).size();
+        f.drucken->trigger();
+
+        EXPECT_TRUE(meldungen.gezeigt.empty());
+        const auto auftraege = drucksystem->auftraege(Drucksystem::Nimmt);
+        ASSERT_EQ(auftraege.size(), vorher + 1);
+        const Auftrag& auftrag = auftraege.back();
+        EXPECT_EQ(auftrag.merkmal("job-name"), "Fluvan II");
+        ASSERT_FALSE(auftrag.dokument.isEmpty());
+        const Seite seite = lesePdf(auftrag.dokument);
+        EXPECT_EQ(seite.seiten, 1);
+        EXPECT_EQ(seite.titel.toStdString(), "Fluvan II");
+        // The sheet lies landscape; the diagram as its picture does.
+        const QImage bild = platform::bildVon(*f.halter);
+        const bool quer = f.fenster == b || bild.width() > bild.height();
+        EXPECT_EQ(seite.punkte.width() > seite.punkte.height(), quer) << seite.punkte.width();
+        // The picture from the printable area's corner, a quarter inch in,
+        // to the full height or width of the area.
+        ASSERT_FALSE(seite.bild.isNull());
+        const QRect gedruckt = bedruckt(seite.bild);
+        EXPECT_NEAR(gedruckt.left(), 25, 2);
+        EXPECT_NEAR(gedruckt.top(), 25, 2);
+        EXPECT_TRUE(std::abs(gedruckt.bottom() - (seite.bild.height() - 26)) <= 2 ||
+                    std::abs(gedruckt.right() - (seite.bild.width() - 26)) <= 2)
+            << gedruckt.right() << " " << gedruckt.bottom();
+    }
+    EXPECT_EQ(druckdialog.gezeigt, 2);
+}
+
+// A print that the print system does not take shows the box in the window's
+// language, like every other failed print, and leaves no document.
+TEST_F(DruckImDrucksystem, NichtGenommenZeigtDieMeldung) {
+    struct Fall {
+        const char* name;
+        const char* warteschlange;
+        bool haeltAn;  // the print system stops while the dialog is open
+    };
+    for (const Fall& fall : {Fall{"Die Warteschlange weist ab", Drucksystem::Weist, false},
+                             Fall{"Das Drucksystem hält an", Drucksystem::Nimmt, true}}) {
+        for (const Fenster& f : fenster()) {
+            SCOPED_TRACE(std::string(fall.name) + ", " + f.name);
+            std::optional<Drucksystem> eigenes;
+            if (fall.haeltAn) {
+                eigenes.emplace();
+                ASSERT_TRUE(eigenes->laeuft()) << eigenes->warumNicht();
+                druckdialog.waehrendDesDialogs = [&] { eigenes->beende(); };
+            }
+            const Drucksystem& system = eigenes ? *eigenes : *drucksystem;
+            const QStringList vorher = system.dokumente();
+            druckdialog.warteschlange = fall.warteschlange;
+            meldungen.gezeigt.clear();
+
+            f.drucken->trigger();
+
+            EXPECT_EQ(meldungen.gezeigt,
+                      (std::vector<Meldung>{{"Vorgang nicht möglich!", base::MeldungsStil::Ausruf}}));
+            EXPECT_EQ(system.dokumente(), vorher);
+            druckdialog.waehrendDesDialogs = nullptr;
+        }
+    }
+    EXPECT_TRUE(drucksystem->auftraege(Drucksystem::Weist).empty());
+    // Both windows stay as they were.
+    loescheGeschlosseneFenster();
+    EXPECT_EQ(blatt(), b);
+    EXPECT_EQ(diagramm(), d);
 }
 
 }  // namespace

@@ -213,6 +213,7 @@ inline constexpr double SeitenAufloesung = 100;  // dots per inch of a rendered 
 struct Seite {
     int seiten = 0;
     QSizeF punkte;  // page size in points
+    QString titel;
     QImage bild;    // the first page rendered
 };
 
@@ -224,12 +225,24 @@ inline Seite lesePdf(const QString& datei) {
         const QList<QByteArray> teile = zeile.simplified().split(' ');
         if (zeile.startsWith("Pages:")) seite.seiten = teile.value(1).toInt();
         if (zeile.startsWith("Page size:")) seite.punkte = QSizeF(teile.value(2).toDouble(), teile.value(4).toDouble());
+        if (zeile.startsWith("Title:")) seite.titel = QString::fromUtf8(zeile.mid(6).trimmed());
     }
     const QString ausgabe = datei + QStringLiteral(".seite");
     if (werkzeug(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(SeitenAufloesung),
                                               QStringLiteral("-png"), QStringLiteral("-singlefile"), datei, ausgabe}))
         seite.bild.load(ausgabe + QStringLiteral(".png"));
     return seite;
+}
+
+// The rectangle of everything on a rendered page that is not white paper.
+inline QRect bedruckt(const QImage& bild) {
+    QRect rechteck;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x) {
+            const QColor farbe = bild.pixelColor(x, y);
+            if (farbe.red() < 245 || farbe.green() < 245 || farbe.blue() < 245) rechteck |= QRect(x, y, 1, 1);
+        }
+    return rechteck;
 }
 
 // The picture embedded in a handed-over document.

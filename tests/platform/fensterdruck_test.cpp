@@ -16,17 +16,6 @@
 namespace fluvan::test {
 namespace {
 
-// The rectangle of everything that is not white paper.
-QRect bedruckt(const QImage& bild) {
-    QRect rechteck;
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x) {
-            const QColor farbe = bild.pixelColor(x, y);
-            if (farbe.red() < 245 || farbe.green() < 245 || farbe.blue() < 245) rechteck |= QRect(x, y, 1, 1);
-        }
-    return rechteck;
-}
-
 double pixelAusMm(double mm) { return mm / 25.4 * SeitenAufloesung; }
 
 QByteArray inhalt(const QString& datei) {
