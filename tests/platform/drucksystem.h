@@ -127,15 +127,14 @@ public:
         }
         umgebung.setze("CUPS_SERVER", socket());
         vergissServer();
-        if (!verwalte(QStringLiteral("lpadmin"), {QStringLiteral("-p"), QString::fromLatin1(Nimmt),
-                                                  QStringLiteral("-E"), QStringLiteral("-v"),
-                                                  QStringLiteral("file:/dev/null"), QStringLiteral("-P"),
-                                                  pfad(QStringLiteral("testdrucker.ppd"))}) ||
-            !verwalte(QStringLiteral("lpadmin"), {QStringLiteral("-p"), QString::fromLatin1(Weist),
-                                                  QStringLiteral("-E"), QStringLiteral("-v"),
-                                                  QStringLiteral("file:/dev/null"), QStringLiteral("-P"),
-                                                  pfad(QStringLiteral("testdrucker.ppd"))}) ||
-            !verwalte(QStringLiteral("cupsreject"), {QString::fromLatin1(Weist)})) {
+        bool eingerichtet = true;
+        for (const char* warteschlange : {Nimmt, Weist})
+            eingerichtet = eingerichtet &&
+                           verwalte(QStringLiteral("lpadmin"),
+                                    {QStringLiteral("-p"), QString::fromLatin1(warteschlange), QStringLiteral("-E"),
+                                     QStringLiteral("-v"), QStringLiteral("file:/dev/null"), QStringLiteral("-P"),
+                                     pfad(QStringLiteral("testdrucker.ppd"))});
+        if (!eingerichtet || !verwalte(QStringLiteral("cupsreject"), {QString::fromLatin1(Weist)})) {
             grund = "the queues cannot be set up: " + protokoll().right(2000).toStdString();
             beende();
             return;
