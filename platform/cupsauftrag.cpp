@@ -1,18 +1,11 @@
 #include "platform/cupsauftrag.h"
 
 #include <cups/cups.h>
-#include <QPrintEngine>
 #include <QPrinter>
 #include <QStringList>
 
 namespace fluvan::platform {
 namespace {
-
-// Where Qt's printer dialog leaves the print system's options of its pages
-// (page set and range, pages per sheet, job options, the printer's own
-// settings) on a printer of the print system: name and value in turn. Qt
-// names the key only in a private header.
-constexpr auto CupsOptionen = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
 // The choices of the dialog as the print system's options, freed with it.
 class Optionen {

@@ -15,7 +15,7 @@
 namespace fluvan::test {
 namespace {
 
-const auto CupsOptionen = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+using platform::CupsOptionen;
 
 // Blue, with a red block at its top-left, so that the printed page shows
 // where the picture lies.
