@@ -15,6 +15,7 @@ pakete=(
   poppler-utils xdg-utils file
   desktop-file-utils appstream
   cups-daemon cups-client libcups2-dev
+  kde-cli-tools dbus
 )
 # The hand-over opens its RTF document with xdg-open, which finds the word
 # processor by the document's type (file tells it) and Writer's desktop entry.
