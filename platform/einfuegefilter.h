@@ -2,6 +2,7 @@
 // Text that reaches a box without typing (a paste from the clipboard or the
 // selection, a drop) goes through the box's key-press handler as well, one
 // character at a time, so the box holds only what typing could have given.
+// A drop that carries files is refused: a path's digits are no number.
 #include <QValidator>
 
 #include "platform/tastenfilter.h"
@@ -16,6 +17,9 @@ public:
     Einfuegefilter(QLineEdit* box, Tastenfilter::Behandlung behandlung);
 
     State validate(QString& text, int& position) const override;
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
 
 private:
     QLineEdit* box;

@@ -13,7 +13,11 @@ bool aufWayland() { return QGuiApplication::platformName().startsWith(QLatin1Str
 
 // Waits on a window until it is on the screen, then hands over once that
 // event has been dealt with, so that the window's first picture comes first.
+// Found among the window handle's children by its type, which only the meta
+// object tells: a native child widget's handle is a child there too.
 class Abbildungswaechter : public QObject {
+    Q_OBJECT
+
 public:
     explicit Abbildungswaechter(QWidget* fenster, std::function<void()> danach = {})
         : QObject(fenster->windowHandle()), fenster_(fenster), danach_(std::move(danach)) {
@@ -73,3 +77,5 @@ void wennAbgebildet(QWidget* fenster, std::function<void()> danach) {
 }
 
 }  // namespace fluvan::platform
+
+#include "fensterregister.moc"

@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMimeData>
+#include <QUrl>
 #include <memory>
 
 #include "tests/app/fenster.h"
@@ -213,6 +214,31 @@ TEST_F(Zahlenfelder, EingefuegterTextGehtDurchDenFilter) {
     // The customer box is no number box: it takes the text as it comes.
     mitUmschaltEinfg(form->txtKunde, "1 000,5");
     EXPECT_EQ(v().Kunde, "1 000,5");
+}
+
+// A file dragged from a file manager carries its address as text as well; a
+// number box refuses it whole and keeps what it held, while a drop of text
+// still lands.
+TEST_F(Zahlenfelder, GezogeneDateiWirdAbgelehnt) {
+    frmHauptForm* form = hauptform("D");
+    for (QLineEdit* feld : felder(form)) {
+        SCOPED_TRACE(feld->objectName().toStdString());
+        feld->setText("12");
+        QMimeData daten;
+        daten.setUrls({QUrl(QStringLiteral("file:///srv/messung/lauf3.txt"))});
+        daten.setText(QStringLiteral("file:///srv/messung/lauf3.txt"));
+        const QPoint stelle = feld->rect().center();
+        QDragEnterEvent hinein(stelle, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(feld, &hinein);
+        EXPECT_FALSE(hinein.isAccepted());
+        QDropEvent fallen(QPointF(stelle), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(feld, &fallen);
+        EXPECT_FALSE(fallen.isAccepted());
+        EXPECT_EQ(feld->text(), "12");
+        feld->setText("");
+        gezogen(feld, "3,5");
+        EXPECT_EQ(feld->text(), "3.5");
+    }
 }
 
 // Inserted between characters, the filtered text lands at the cursor and the

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTest>
+#include <QWindow>
 
 #include "tests/platform/echteanzeige.h"
 
@@ -56,6 +57,20 @@ TEST(Fensterregister, EinFensterJeRolle) {
     EXPECT_EQ(offenesFenster<Zaehlfenster>(), zwei);
     delete zwei;
     EXPECT_EQ(offenesFenster<Zaehlfenster>(), nullptr);
+}
+
+// A native child widget's handle is a child of its window's handle, beside
+// any wait for the window: a window on the screen runs what waits for it at
+// once, whatever else its handle holds.
+TEST(Fensterregister, WennAbgebildetMitNativemKind) {
+    ZweiFenster zwei;
+    auto* kind = new QWidget(zwei.fenster);
+    kind->winId();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(zwei.fenster));
+    ASSERT_FALSE(zwei.fenster->windowHandle()->findChildren<QWindow*>().isEmpty());
+    bool gelaufen = false;
+    wennAbgebildet(zwei.fenster, [&] { gelaufen = true; });
+    EXPECT_TRUE(gelaufen);
 }
 
 // Under a window manager an open window that is covered or minimized comes
