@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -11,10 +12,12 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 #include <utility>
 
 #include "platform/modaldialoge.h"
+#include "platform/protokoll.h"
 
 namespace fluvan::platform {
 
@@ -102,12 +105,12 @@ void frage(const QString& xdgMime, const QStringList& frage, milliseconds geduld
     prozess->start();
 }
 
-// Whether xdg-open finds the desktop entry to run: in a folder of
+// The desktop entry xdg-open runs, where it looks for it: in a folder of
 // applications or any folder below one, under its name or with the vendor
 // before its first '-' as a folder ("vendor-app.desktop" as
-// "vendor/app.desktop").
-bool gibtEintrag(const QString& eintrag) {
-    if (eintrag.isEmpty()) return false;
+// "vendor/app.desktop"); the user's folder first. Empty when there is none.
+QString eintragsDatei(const QString& eintrag) {
+    if (eintrag.isEmpty()) return {};
     const qsizetype strich = eintrag.indexOf(QLatin1Char('-'));
     const QString alsOrdner =
         strich < 0 ? QString() : QLatin1Char('/') + QString(eintrag).replace(strich, 1, QLatin1Char('/'));
@@ -116,18 +119,50 @@ bool gibtEintrag(const QString& eintrag) {
                              QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
         while (dateien.hasNext()) {
             const QString pfad = dateien.next();
-            if (dateien.fileName() == eintrag || (!alsOrdner.isEmpty() && pfad.endsWith(alsOrdner))) return true;
+            if (dateien.fileName() == eintrag || (!alsOrdner.isEmpty() && pfad.endsWith(alsOrdner))) return pfad;
         }
     }
-    return false;
+    return {};
+}
+
+// The types an application's desktop entry is registered for: its MimeType
+// key in the group [Desktop Entry], as xdg-open reads a key. QSettings
+// would take the ';' for the end of the value.
+QStringList typenVon(const QString& datei) {
+    QFile eintrag(datei);
+    if (!eintrag.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    bool gruppe = false;
+    while (!eintrag.atEnd()) {
+        const QString zeile = QString::fromUtf8(eintrag.readLine()).trimmed();
+        if (zeile.startsWith(QLatin1Char('['))) {
+            gruppe = zeile == QStringLiteral("[Desktop Entry]");
+            continue;
+        }
+        const qsizetype gleich = zeile.indexOf(QLatin1Char('='));
+        if (gruppe && gleich > 0 && QStringView(zeile).first(gleich).trimmed() == QStringLiteral("MimeType")) {
+            QStringList typen = zeile.mid(gleich + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+            for (QString& typ : typen) typ = typ.trimmed();
+            return typen;
+        }
+    }
+    return {};
+}
+
+// RTF has two names in the shared MIME database; an application may be
+// registered under either.
+bool registriertFuer(const QStringList& typen, const QString& typ) {
+    static const QStringList rtf{QStringLiteral("application/rtf"), QStringLiteral("text/rtf")};
+    const QStringList namen = rtf.contains(typ) ? rtf : QStringList{typ};
+    return std::ranges::any_of(namen, [&](const QString& name) { return typen.contains(name); });
 }
 
 void starteOeffner(const QString& xdgOpen, const QString& datei, milliseconds geduld, Starter::Ausgang ausgang) {
     // The opener's end, its failure to start and the end of the patience may
     // all come; the first one decides.
     auto offen = std::make_shared<Starter::Ausgang>(std::move(ausgang));
-    const auto melde = [offen](bool geoeffnet) {
+    const auto melde = [offen, xdgOpen](bool geoeffnet, const QString& warum = {}) {
         if (!*offen) return;
+        if (!warum.isEmpty()) qCWarning(fluvanAusgabe).noquote() << "hand-over:" << xdgOpen << warum;
         const Starter::Ausgang einmal = std::exchange(*offen, nullptr);
         einmal(geoeffnet);
     };
@@ -144,13 +179,18 @@ void starteOeffner(const QString& xdgOpen, const QString& datei, milliseconds ge
     frist->setSingleShot(true);
     QObject::connect(frist, &QTimer::timeout, prozess, [melde] { melde(true); });
     QObject::connect(prozess, &QProcess::finished, prozess, [melde, prozess](int code, QProcess::ExitStatus art) {
-        melde(art == QProcess::NormalExit && code == 0);
+        if (art != QProcess::NormalExit)
+            melde(false, QStringLiteral("crashed"));
+        else if (code != 0)
+            melde(false, QStringLiteral("ended with status %1").arg(code));
+        else
+            melde(true);
         prozess->deleteLater();
     });
     // Every other error of the opener ends in finished.
     QObject::connect(prozess, &QProcess::errorOccurred, prozess, [melde, prozess](QProcess::ProcessError fehler) {
         if (fehler != QProcess::FailedToStart) return;
-        melde(false);
+        melde(false, QStringLiteral("could not start"));
         prozess->deleteLater();
     });
     frist->start(geduld);
@@ -168,6 +208,7 @@ void QtStarter::oeffnen(const QString& datei, Ausgang ausgang) {
     // takes a mailcap viewer or a text browser.
     const bool anzeige = !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (xdgOpen.isEmpty() || xdgMime.isEmpty() || !anzeige) {
+        qCWarning(fluvanAusgabe) << "hand-over:" << (anzeige ? "xdg-open or xdg-mime not installed" : "no display");
         ausgang(false);
         return;
     }
@@ -178,14 +219,26 @@ void QtStarter::oeffnen(const QString& datei, Ausgang ausgang) {
     frage(xdgMime, {QStringLiteral("query"), QStringLiteral("filetype"), datei}, zeit, [=](const QString& antwort) {
         const QString typ = antwort.section(QLatin1Char(';'), 0, 0);  // as xdg-open: no parameters
         if (typ.isEmpty()) {
+            qCWarning(fluvanAusgabe) << "hand-over: xdg-mime query filetype answered" << antwort;
             ausgang(false);
             return;
         }
         frage(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), typ}, zeit, [=](const QString& eintrag) {
-            if (gibtEintrag(eintrag))
-                starteOeffner(xdgOpen, datei, zeit, ausgang);
-            else
+            // KDE's trader also names an application for a type the
+            // document's is a kind of: any for text/plain for RTF. Only one
+            // registered for the document's type itself can show it.
+            const QString pfad = eintragsDatei(eintrag);
+            if (pfad.isEmpty()) {
+                qCWarning(fluvanAusgabe) << "hand-over: xdg-mime query default" << typ << "answered" << eintrag
+                                         << "and xdg-open finds no such entry";
                 ausgang(false);
+            } else if (const QStringList typen = typenVon(pfad); !registriertFuer(typen, typ)) {
+                qCWarning(fluvanAusgabe) << "hand-over:" << pfad << "is registered for" << typen.join(QLatin1Char(';'))
+                                         << "not for" << typ;
+                ausgang(false);
+            } else {
+                starteOeffner(xdgOpen, datei, zeit, ausgang);
+            }
         });
     });
 }

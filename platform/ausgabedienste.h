@@ -86,9 +86,11 @@ public:
 // the desktop has registered for the document's type: without one xdg-open
 // falls back on a mailcap viewer or any web browser and reports that as done.
 // So xdg-mime is asked first what xdg-open will ask, and the application's
-// desktop entry looked for where xdg-open looks; then the opener's exit
-// status says whether the application took the document. The outcome comes
-// from the event loop, once the opener has ended or the patience has run out.
+// desktop entry looked for where xdg-open looks: it must list the document's
+// type itself, since KDE names an application for any type the document's is
+// a kind of, a text editor for RTF. Then the opener's exit status says
+// whether the application took the document. The outcome comes from the
+// event loop, once the opener has ended or the patience has run out.
 class QtStarter : public Starter {
 public:
     // How long the opener may take to give up. Without a known desktop it

@@ -214,7 +214,7 @@ struct Seite {
     int seiten = 0;
     QSizeF punkte;  // page size in points
     QString titel;
-    QImage bild;    // the first page rendered
+    QImage bild;  // the first page rendered
 };
 
 inline Seite lesePdf(const QString& datei) {
@@ -341,15 +341,19 @@ inline void eigenerDesktop(Umgebung& umgebung, const QString& ordner, bool anzei
     if (anzeige) umgebung.setze("DISPLAY", QStringLiteral(":7919"));
 }
 
+inline constexpr const char* FuerRtf = "MimeType=application/rtf;text/rtf;\n";
+
 // The desktop entry of an application, under the desktop's folder of
-// applications; the application is `programm`, given the document.
-inline bool desktopEintrag(const QString& ordner, const QString& name, const QString& programm) {
+// applications; the application is `programm`, given the document. `typen`
+// ends the entry: by default it registers it for RTF documents.
+inline bool desktopEintrag(const QString& ordner, const QString& name, const QString& programm,
+                           const QByteArray& typen = FuerRtf) {
     const QString datei = ordner + QStringLiteral("/applications/") + name;
     if (!QDir().mkpath(QFileInfo(datei).path())) return false;
     QFile eintrag(datei);
     return eintrag.open(QIODevice::WriteOnly) &&
            eintrag.write("[Desktop Entry]\nType=Application\nName=Textverarbeitung\nExec=" +
-                         QFile::encodeName(programm) + " %f\nMimeType=application/rtf;text/rtf;\n") > 0;
+                         QFile::encodeName(programm) + " %f\n" + typen) > 0;
 }
 
 // A stand-in for the desktop's opener: a shell script named xdg-open in the

@@ -107,22 +107,62 @@ std::string gegeben(const QString& ordner) {
     return datei.open(QIODevice::ReadOnly) ? datei.readAll().toStdString() : "<nothing>";
 }
 
+// The lines written through the category of failed outputs while it lives;
+// the program's other messages go on as before.
+class Protokoll {
+public:
+    Protokoll() {
+        zeilen().clear();
+        frueher = qInstallMessageHandler(&merke);
+    }
+    ~Protokoll() { qInstallMessageHandler(frueher); }
+    Protokoll(const Protokoll&) = delete;
+    Protokoll& operator=(const Protokoll&) = delete;
+    static QStringList& zeilen() {
+        static QStringList geschrieben;
+        return geschrieben;
+    }
+
+private:
+    static void merke(QtMsgType art, const QMessageLogContext& ort, const QString& text) {
+        if (ort.category && std::string_view(ort.category) == "fluvan.ausgabe")
+            zeilen().append(text);
+        else if (frueher)
+            frueher(art, ort, text);
+    }
+    static inline QtMessageHandler frueher = nullptr;
+};
+
+// A failure says why in one line, which holds `grund`; a success says
+// nothing.
+void sagtWarum(const QStringList& zeilen, const char* grund) {
+    if (!grund) {
+        EXPECT_TRUE(zeilen.isEmpty()) << zeilen.join(QLatin1Char('\n')).toStdString();
+        return;
+    }
+    ASSERT_EQ(zeilen.size(), 1) << zeilen.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(zeilen[0].contains(QLatin1String(grund))) << zeilen[0].toStdString();
+    EXPECT_FALSE(zeilen[0].contains(QLatin1Char('\n')));
+}
+
 TEST(QtStarter, NurWennDerOeffnerGelingtIstDasDokumentOffen) {
     struct Fall {
         const char* name;
         const char* skript;  // nullptr: no xdg-open at all
         bool geoeffnet;
+        const char* grund;  // in the line on the failure
         const char* shell = "/bin/sh";
     };
     const Fall faelle[] = {
         // What xdg-open says and does when the desktop has no application for
         // the document.
-        {"keine Anwendung", "echo \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n", false},
-        {"Anwendung gestartet", "exit 0\n", true},
-        {"Anwendung scheitert", "exit 4\n", false},
-        {"Oeffner stirbt", "kill -KILL $$\n", false},
-        {"Oeffner startet nicht", "exit 0\n", false, "/gibt/es/nicht"},
-        {"kein Oeffner installiert", nullptr, false},
+        {"keine Anwendung", "echo \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n", false,
+         "xdg-open ended with status 3"},
+        {"Anwendung gestartet", "exit 0\n", true, nullptr},
+        {"Anwendung scheitert", "exit 4\n", false, "ended with status 4"},
+        {"Oeffner stirbt", "kill -KILL $$\n", false, "xdg-open crashed"},
+        {"Oeffner startet nicht", "exit 0\n", false, "xdg-open could not start", "/gibt/es/nicht"},
+        {"kein Oeffner installiert", nullptr, false, "xdg-open or xdg-mime not installed"},
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
@@ -134,14 +174,17 @@ TEST(QtStarter, NurWennDerOeffnerGelingtIstDasDokumentOffen) {
                                               fall.shell));
         } else {
             umgebung.setze("PATH", ordner.path());
+            umgebung.setze("DISPLAY", QStringLiteral(":7919"));
         }
         // The starter may go before its outcome comes.
         std::vector<bool> ausgaenge;
+        Protokoll protokoll;
         QtStarter(std::chrono::seconds(30)).oeffnen(dokument, [&](bool geoeffnet) { ausgaenge.push_back(geoeffnet); });
         ASSERT_TRUE(QTest::qWaitFor([&] { return !ausgaenge.empty(); }, 20000));
         EXPECT_EQ(ausgaenge, std::vector<bool>{fall.geoeffnet});
         const bool laeuft = fall.skript && std::string_view(fall.shell) == "/bin/sh";
         EXPECT_EQ(gegeben(ordner.path()), laeuft ? dokument.toStdString() : "<nothing>");
+        sagtWarum(protokoll.zeilen(), fall.grund);
     }
 }
 
@@ -153,32 +196,37 @@ QByteArray xdgMime(const char* typ, const char* eintrag) {
 }
 
 // The opener runs only for an application that the desktop has registered
-// for the document's type and whose desktop entry is where xdg-open looks for
-// it; without one xdg-open would take any browser and report success.
+// for the document's type itself and whose desktop entry is where xdg-open
+// looks for it; without one xdg-open would take any browser and report
+// success. KDE names any application for plain text for an RTF document, as
+// RTF is a kind of plain text: its entry does not list RTF.
 TEST(QtStarter, NurMitRegistrierterAnwendungLaeuftDerOeffner) {
     struct Fall {
         const char* name;
         QByteArray xdgMime;  // empty: none installed
         const char* datei;   // where the entry lies below the folder of applications
         bool geoeffnet;
+        const char* grund = nullptr;       // in the line on the failure
+        QByteArray typen = test::FuerRtf;  // the end of the entry
+        const char* system = nullptr;      // the end of an entry of the same name in XDG_DATA_DIRS
         bool anzeige = true;
         std::chrono::milliseconds geduld = std::chrono::seconds(30);
     };
+    const QByteArray rtf = xdgMime("application/rtf", "textverarbeitung.desktop");
     const Fall faelle[] = {
-        {.name = "registriert",
-         .xdgMime = xdgMime("application/rtf", "textverarbeitung.desktop"),
-         .datei = "textverarbeitung.desktop",
-         .geoeffnet = true},
+        {.name = "registriert", .xdgMime = rtf, .datei = "textverarbeitung.desktop", .geoeffnet = true},
         {.name = "keine Anwendung",
          .xdgMime = xdgMime("application/rtf", ""),
          .datei = "textverarbeitung.desktop",
-         .geoeffnet = false},
+         .geoeffnet = false,
+         .grund = "xdg-open finds no such entry"},
         {.name = "Eintrag fehlt",
          .xdgMime = xdgMime("application/rtf", "weg.desktop"),
          .datei = "textverarbeitung.desktop",
-         .geoeffnet = false},
+         .geoeffnet = false,
+         .grund = "\"weg.desktop\" and xdg-open finds no such entry"},
         {.name = "Eintrag in einem Unterordner",
-         .xdgMime = xdgMime("application/rtf", "textverarbeitung.desktop"),
+         .xdgMime = rtf,
          .datei = "unten/textverarbeitung.desktop",
          .geoeffnet = true},
         {.name = "Hersteller als Ordner",
@@ -192,18 +240,79 @@ TEST(QtStarter, NurMitRegistrierterAnwendungLaeuftDerOeffner) {
         {.name = "Typ unbekannt",
          .xdgMime = xdgMime("", "textverarbeitung.desktop"),
          .datei = "textverarbeitung.desktop",
-         .geoeffnet = false},
+         .geoeffnet = false,
+         .grund = "xdg-mime query filetype answered"},
         {.name = "xdg-mime antwortet nicht",
          .xdgMime = "exec sleep 60\n",
          .datei = "textverarbeitung.desktop",
          .geoeffnet = false,
+         .grund = "xdg-mime query filetype answered",
          .geduld = std::chrono::seconds(1)},
-        {.name = "kein xdg-mime", .xdgMime = {}, .datei = "textverarbeitung.desktop", .geoeffnet = false},
-        {.name = "ohne Anzeige",
-         .xdgMime = xdgMime("application/rtf", "textverarbeitung.desktop"),
+        {.name = "kein xdg-mime",
+         .xdgMime = {},
          .datei = "textverarbeitung.desktop",
          .geoeffnet = false,
+         .grund = "xdg-open or xdg-mime not installed"},
+        {.name = "ohne Anzeige",
+         .xdgMime = rtf,
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = false,
+         .grund = "no display",
          .anzeige = false},
+        // What the entry says.
+        {.name = "nur fuer Text",
+         .xdgMime = rtf,
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = false,
+         .grund = "is registered for \"text/plain;text/x-log\" not for \"application/rtf\"",
+         .typen = "MimeType=text/plain;text/x-log;\n"},
+        {.name = "ohne Typen",
+         .xdgMime = rtf,
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = false,
+         .grund = "not for",
+         .typen = {}},
+        {.name = "nur unter dem anderen Namen",
+         .xdgMime = rtf,
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = true,
+         .typen = "MimeType=text/plain;text/rtf\n"},
+        {.name = "Dokument unter dem anderen Namen",
+         .xdgMime = "case \"$2\" in\n  filetype) echo text/rtf ;;\n"
+                    "  default) [ \"$3\" = text/rtf ] && echo textverarbeitung.desktop ;;\nesac\n",
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = true,
+         .typen = "MimeType=application/rtf;\n"},
+        {.name = "Leerzeichen um das Gleichheitszeichen",
+         .xdgMime = rtf,
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = true,
+         .typen = "MimeType = text/plain;application/rtf;\r\n"},
+        {.name = "RTF nur in einer anderen Gruppe",
+         .xdgMime = rtf,
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = false,
+         .grund = "not for",
+         .typen = "MimeType=text/plain;\n\n[Desktop Action neu]\nMimeType=application/rtf;\n"},
+        {.name = "RTF nur in einem aehnlichen Schluessel",
+         .xdgMime = rtf,
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = false,
+         .grund = "not for",
+         .typen = "X-MimeType=application/rtf;\nMimeType=text/plain;\n"},
+        // xdg-open runs the user's entry before the system's.
+        {.name = "Eintrag des Benutzers nur fuer Text",
+         .xdgMime = rtf,
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = false,
+         .grund = "not for",
+         .typen = "MimeType=text/plain;\n",
+         .system = test::FuerRtf},
+        {.name = "Eintrag des Benutzers fuer RTF",
+         .xdgMime = rtf,
+         .datei = "textverarbeitung.desktop",
+         .geoeffnet = true,
+         .system = "MimeType=text/plain;\n"},
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
@@ -211,8 +320,13 @@ TEST(QtStarter, NurMitRegistrierterAnwendungLaeuftDerOeffner) {
         test::Umgebung umgebung;
         ASSERT_TRUE(test::falscherOeffner(umgebung, ordner.path(), merktDasDokument(ordner.path()) + "exit 0\n"));
         ASSERT_TRUE(QFile::remove(ordner.filePath(QStringLiteral("applications/textverarbeitung.desktop"))));
-        ASSERT_TRUE(test::desktopEintrag(ordner.path(), QString::fromUtf8(fall.datei),
-                                         ordner.filePath(QStringLiteral("textverarbeitung"))));
+        const QString programm = ordner.filePath(QStringLiteral("textverarbeitung"));
+        ASSERT_TRUE(test::desktopEintrag(ordner.path(), QString::fromUtf8(fall.datei), programm, fall.typen));
+        if (fall.system) {
+            const QString system = ordner.filePath(QStringLiteral("system"));
+            ASSERT_TRUE(test::desktopEintrag(system, QString::fromUtf8(fall.datei), programm, fall.system));
+            umgebung.setze("XDG_DATA_DIRS", system);
+        }
         if (fall.xdgMime.isEmpty()) {
             ASSERT_TRUE(QFile::remove(ordner.filePath(QStringLiteral("xdg-mime"))));
             umgebung.setze("PATH", ordner.path());
@@ -223,10 +337,12 @@ TEST(QtStarter, NurMitRegistrierterAnwendungLaeuftDerOeffner) {
 
         const QString dokument = ordner.filePath(QStringLiteral("Dokument.rtf"));
         std::vector<bool> ausgaenge;
+        Protokoll protokoll;
         QtStarter(fall.geduld).oeffnen(dokument, [&](bool geoeffnet) { ausgaenge.push_back(geoeffnet); });
         ASSERT_TRUE(QTest::qWaitFor([&] { return !ausgaenge.empty(); }, 20000));
         EXPECT_EQ(ausgaenge, std::vector<bool>{fall.geoeffnet});
         EXPECT_EQ(gegeben(ordner.path()), fall.geoeffnet ? dokument.toStdString() : "<nothing>");
+        sagtWarum(protokoll.zeilen(), fall.grund);
     }
 }
 

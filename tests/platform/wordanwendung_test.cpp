@@ -276,6 +276,80 @@ TEST_F(WordAnwendungTest, XdgOpenNurMitRegistrierterAnwendung) {
     }
 }
 
+// KDE's real route: xdg-mime asks KDE's trader, which names any application
+// for plain text for an RTF document, and xdg-open hands it to kde-open5. An
+// editor registered for plain text alone gets no document; an application for
+// RTF beside it gets it.
+TEST_F(WordAnwendungTest, XdgOpenAufKde) {
+    for (const char* programm : {"xdg-open", "xdg-mime", "ktraderclient5", "kmimetypefinder5", "kde-open5"})
+        if (QStandardPaths::findExecutable(QString::fromUtf8(programm)).isEmpty())
+            GTEST_SKIP() << programm << " not installed (kde-cli-tools, xdg-utils)";
+    // KDE's menu, which its trader needs to see any application, and the
+    // shared MIME database, which tells it RTF from plain text.
+    const QString menue = QStringLiteral("/etc/xdg");
+    const QString mime = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("mime"),
+                                                QStandardPaths::LocateDirectory);
+    if (!QFileInfo::exists(menue + QStringLiteral("/menus/kf5-applications.menu")) || mime.isEmpty())
+        GTEST_SKIP() << "no KDE menu in /etc/xdg/menus or no shared MIME database";
+    struct Fall {
+        const char* name;
+        bool textverarbeitung;  // an application for RTF beside the editor
+    };
+    const Fall faelle[] = {{"nur ein Editor", false}, {"Editor und Textverarbeitung", true}};
+    platform::QtStarter xdgOpen(std::chrono::seconds(60));
+    platform::dienste().starter = &xdgOpen;
+    int nummer = 0;
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        const QString desktop = pfad(QStringLiteral("kde-%1").arg(++nummer));
+        const QString programme = desktop + QStringLiteral("/bin");
+        ASSERT_TRUE(QDir().mkpath(programme));
+        ASSERT_TRUE(QFile::link(mime, desktop + QStringLiteral("/mime")));
+        Umgebung umgebung;
+        eigenerDesktop(umgebung, desktop, true);
+        umgebung.setze("XDG_CONFIG_DIRS", desktop + QLatin1Char(':') + menue);
+        umgebung.setze("XDG_CACHE_HOME", desktop + QStringLiteral("/cache"));  // KDE's database of applications
+        umgebung.setze("XDG_CURRENT_DESKTOP", QStringLiteral("KDE"));
+        umgebung.setze("KDE_SESSION_VERSION", QStringLiteral("5"));
+        const QString editorGerufen = desktop + QStringLiteral("/editor-gerufen");
+        ASSERT_TRUE(skript(programme, QStringLiteral("editor"), merkt(editorGerufen, "exit 0")));
+        ASSERT_TRUE(desktopEintrag(desktop, QStringLiteral("editor.desktop"), programme + QStringLiteral("/editor"),
+                                   "MimeType=text/plain;\n"));
+        const QString angekommen = desktop + QStringLiteral("/angekommen");
+        if (fall.textverarbeitung) {
+            ASSERT_TRUE(skript(programme, QStringLiteral("textverarbeitung"), merkt(angekommen, "exit 0")));
+            ASSERT_TRUE(desktopEintrag(desktop, QStringLiteral("textverarbeitung.desktop"),
+                                       programme + QStringLiteral("/textverarbeitung")));
+        }
+
+        EigenerTempOrdner privat;
+        zwischenablage = FakeZwischenablage();
+        meldungen.gezeigt.clear();
+        mnuWord_Click();
+        const QImage bild = platform::bildVon(*fenster.Picture1);
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return !meldungen.gezeigt.empty() || zwischenablage.inhalt.isNull(); }, 60000));
+
+        if (fall.textverarbeitung) {
+            EXPECT_TRUE(meldungen.gezeigt.empty());
+            EXPECT_EQ(zwischenablage.schritte, (std::vector<std::string>{"Bild", "Clear"}));
+            // KDE starts the application on its own, after its opener ended.
+            QFile dokument(angekommen);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return dokument.size() > 0; }, 10000));
+            ASSERT_TRUE(dokument.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(gleichePixel(eingebettetesBild(QFile::decodeName(dokument.readAll())), bild));
+        } else {
+            EXPECT_EQ(meldungen.gezeigt, fehlschlag());
+            EXPECT_TRUE(gleichePixel(zwischenablage.inhalt, bild));
+            EXPECT_EQ(zwischenablage.schritte, (std::vector<std::string>{"Bild"}));
+            EXPECT_EQ(privat.inhalt(), "");
+        }
+        // Had the editor been started, it would have written by now.
+        QTest::qWait(500);
+        EXPECT_FALSE(QFileInfo::exists(editorGerufen));
+    }
+}
+
 // The desktop's real opener, with no application registered for the
 // document: the hand-over fails, as on a machine without a word processor.
 TEST_F(WordAnwendungTest, XdgOpenOhneAnwendungFuerRtf) {
