@@ -4,13 +4,16 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QPrintDialog>
 #include <QPrintEngine>
 #include <QSpinBox>
 #include <QTimer>
+#include <cstring>
 
 #include "platform/fensterdruck.h"
 #include "tests/platform/drucksystem.h"
+#include "tests/platform/vermittler.h"
 
 namespace fluvan::test {
 namespace {
@@ -25,6 +28,39 @@ QImage testbild(QSize groesse) {
     for (int y = 10; y < 60; ++y)
         for (int x = 10; x < 90; ++x) bild.setPixelColor(x, y, QColor(200, 40, 40));
     return bild;
+}
+
+// The lines written through the print's logging category while it lives.
+class Protokollzeilen {
+public:
+    Protokollzeilen() {
+        zeilen().clear();
+        vorher = qInstallMessageHandler(&fange);
+    }
+    ~Protokollzeilen() { qInstallMessageHandler(vorher); }
+    Protokollzeilen(const Protokollzeilen&) = delete;
+    Protokollzeilen& operator=(const Protokollzeilen&) = delete;
+    std::vector<std::string> gelesen() const { return zeilen(); }
+
+private:
+    static std::vector<std::string>& zeilen() {
+        static std::vector<std::string> alle;
+        return alle;
+    }
+    static void fange(QtMsgType typ, const QMessageLogContext& ort, const QString& text) {
+        if (ort.category && std::strcmp(ort.category, "fluvan.ausgabe") == 0)
+            zeilen().push_back((typ == QtWarningMsg ? "" : "not a warning: ") + text.toStdString());
+        else if (vorher)
+            vorher(typ, ort, text);
+    }
+    inline static QtMessageHandler vorher = nullptr;
+};
+
+// One line that says why.
+void pruefeZeile(const std::vector<std::string>& zeilen, const std::string& grund) {
+    ASSERT_EQ(zeilen.size(), 1u);
+    EXPECT_NE(zeilen[0].find(grund), std::string::npos) << zeilen[0];
+    EXPECT_EQ(zeilen[0].find('\n'), std::string::npos) << zeilen[0];
 }
 
 class Druckauftrag : public ::testing::Test {
@@ -195,9 +231,12 @@ TEST_F(Druckauftrag, OhneAuftragKeinErfolg) {
         const char* name;
         const char* warteschlange;
         bool systemFort;
+        std::string grund;
     };
-    for (const Fall& fall : {Fall{"Die Warteschlange weist Aufträge ab", Drucksystem::Weist, false},
-                             Fall{"Das Drucksystem ist fort", Drucksystem::Nimmt, true}}) {
+    for (const Fall& fall :
+         {Fall{"Die Warteschlange weist Aufträge ab", Drucksystem::Weist, false,
+               "print on Weist failed: Create-Job: Destination \"Weist\" is not accepting jobs."},
+          Fall{"Das Drucksystem ist fort", Drucksystem::Nimmt, true, "print on Nimmt failed: cannot connect"}}) {
         SCOPED_TRACE(fall.name);
         // Its own print system, when that is to go away.
         std::optional<Drucksystem> eigenes;
@@ -211,13 +250,168 @@ TEST_F(Druckauftrag, OhneAuftragKeinErfolg) {
         drucker.setPrinterName(QString::fromLatin1(fall.warteschlange));
         ASSERT_TRUE(drucker.isValid());
         if (fall.systemFort) system.beende();
+        const Protokollzeilen protokoll;
 
         EXPECT_FALSE(platform::Ausdruck(drucker, testbild({640, 480}), output::DruckBild1));
         EXPECT_EQ(system.dokumente(), vorher);
+        pruefeZeile(protokoll.gelesen(), fall.grund);
         if (!fall.systemFort) {
             EXPECT_TRUE(system.auftraege(fall.warteschlange).empty());
         }
     }
+}
+
+// A print through a stand-in in front of the print system, which may take a
+// request and never answer it, with a short deadline.
+class StummesDrucksystem : public Ausgabetest {
+protected:
+    static constexpr std::chrono::milliseconds Frist{1500};
+
+    static void SetUpTestSuite() { drucksystem = std::make_unique<Drucksystem>(); }
+    static void TearDownTestSuite() { drucksystem.reset(); }
+    void SetUp() override {
+        Ausgabetest::SetUp();
+        if (!drucksystem->laeuft()) GTEST_SKIP() << drucksystem->warumNicht();
+        gesichert = platform::druckweg();
+        platform::druckweg().frist = Frist;
+        platform::dienste().druckdialog = &warteschlange;
+    }
+    void TearDown() override {
+        platform::druckweg() = gesichert;
+        Ausgabetest::TearDown();
+    }
+
+    inline static std::unique_ptr<Drucksystem> drucksystem;
+    Warteschlangendialog warteschlange;
+
+private:
+    platform::Druckweg gesichert;
+};
+
+// The print system's address for every thread while it lives, the window's
+// thread included (libcups keeps the address it found first for each).
+class Drucksystemadresse {
+public:
+    explicit Drucksystemadresse(const QString& socket) : umgebung(std::make_unique<Umgebung>()) {
+        umgebung->setze("CUPS_SERVER", socket);
+        cupsSetServer(nullptr);
+    }
+    ~Drucksystemadresse() {
+        umgebung.reset();
+        cupsSetServer(nullptr);
+    }
+    Drucksystemadresse(const Drucksystemadresse&) = delete;
+    Drucksystemadresse& operator=(const Drucksystemadresse&) = delete;
+
+private:
+    std::unique_ptr<Umgebung> umgebung;
+};
+
+// Counts what the window paints.
+class Malzaehler : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* ereignis) override {
+        if (ereignis->type() == QEvent::Paint) ++gemalt;
+        return false;
+    }
+    int gemalt = 0;
+};
+
+// The box no later than the deadline after the print system fell silent, the
+// wait cursor and a window that is drawn meanwhile, and no job left waiting
+// in the queue; through a stand-in that answers, the print as ever.
+TEST_F(StummesDrucksystem, NachDerFristDieMeldungUndKeinAuftragBleibt) {
+    struct Fall {
+        const char* name;
+        int schweigtBei;
+        bool gedruckt;
+        const char* neuerAuftrag;  // the job state of the print's job; none made
+    };
+    const Fall faelle[] = {
+        {"Es antwortet auf alles", 0, true, "completed"},
+        {"Keine Antwort auf den Auftrag", IPP_OP_CREATE_JOB, false, nullptr},
+        {"Keine Antwort auf das Dokument", IPP_OP_SEND_DOCUMENT, false, "canceled"},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        meldungen.gezeigt.clear();
+        warteschlange.gezeigt = 0;
+        Vermittler vermittler(drucksystem->socket(), pfad(QStringLiteral("vermittler%1.sock").arg(fall.schweigtBei)),
+                              fall.schweigtBei);
+        ASSERT_TRUE(vermittler.laeuft());
+        const Drucksystemadresse adresse(vermittler.socket());
+        const std::size_t vorher = drucksystem->auftraege(Drucksystem::Nimmt).size();
+        Testfenster fenster(640, 480);
+        fenster.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+        Malzaehler maler;
+        fenster.installEventFilter(&maler);
+        std::vector<int> zeiger;  // the cursor's shape at each tick meanwhile
+        int gemaltVorher = 0;
+        QTimer uhr;
+        QObject::connect(&uhr, &QTimer::timeout, [&] {
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            zeiger.push_back(cursor ? cursor->shape() : -1);
+            if (zeiger.size() == 1) gemaltVorher = maler.gemalt;
+            fenster.update();
+        });
+        uhr.start(100);
+        const Protokollzeilen protokoll;
+        QElapsedTimer dauer;
+        dauer.start();
+
+        platform::Drucken(fenster, *fenster.Picture1, output::DruckBild1);
+
+        const auto verstrichen = std::chrono::milliseconds(dauer.elapsed());
+        uhr.stop();
+        EXPECT_EQ(warteschlange.gezeigt, 1);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        const auto auftraege = drucksystem->auftraege(Drucksystem::Nimmt);
+        if (fall.neuerAuftrag) {
+            ASSERT_EQ(auftraege.size(), vorher + 1);
+            EXPECT_EQ(auftraege.back().merkmal("job-state"), fall.neuerAuftrag);
+            EXPECT_EQ(auftraege.back().dokument.isEmpty(), !fall.gedruckt);
+        } else {
+            EXPECT_EQ(auftraege.size(), vorher);
+        }
+        if (fall.gedruckt) {
+            EXPECT_TRUE(meldungen.gezeigt.empty());
+            EXPECT_TRUE(protokoll.gelesen().empty());
+            EXPECT_EQ(vermittler.geschluckt(), 0);
+            continue;
+        }
+        EXPECT_EQ(vermittler.geschluckt(), 1);
+        EXPECT_EQ(meldungen.gezeigt, fehlschlag());
+        pruefeZeile(protokoll.gelesen(), "no answer within 1.5 s");
+        // It gave up only at the deadline, and soon after it.
+        EXPECT_GE(verstrichen, Frist);
+        EXPECT_LT(verstrichen, Frist + std::chrono::seconds(3));
+        // Waiting, drawn, every tick of it.
+        ASSERT_GE(zeiger.size(), 5u);
+        for (const int form : zeiger) EXPECT_EQ(form, Qt::WaitCursor);
+        EXPECT_GE(maler.gemalt - gemaltVorher, static_cast<int>(zeiger.size()) - 2);
+    }
+}
+
+// Without the print system's library the print fails as any other, and loads
+// it again at the next print.
+TEST_F(StummesDrucksystem, OhneBibliothekDieMeldung) {
+    Testfenster fenster(640, 480);
+    fenster.show();
+    const std::size_t vorher = drucksystem->auftraege(Drucksystem::Nimmt).size();
+    {
+        const Protokollzeilen protokoll;
+        platform::druckweg().bibliothek = QStringLiteral("fluvan-ohne-drucksystem");
+        platform::Drucken(fenster, *fenster.Picture1, output::DruckBild1);
+        EXPECT_EQ(meldungen.gezeigt, fehlschlag());
+        pruefeZeile(protokoll.gelesen(), "print on Nimmt failed: the print system's library cannot be loaded: ");
+        EXPECT_EQ(drucksystem->auftraege(Drucksystem::Nimmt).size(), vorher);
+    }
+    meldungen.gezeigt.clear();
+    platform::druckweg().bibliothek = QStringLiteral("cups");
+    platform::Drucken(fenster, *fenster.Picture1, output::DruckBild1);
+    EXPECT_TRUE(meldungen.gezeigt.empty());
+    EXPECT_EQ(drucksystem->auftraege(Drucksystem::Nimmt).size(), vorher + 1);
 }
 
 }  // namespace

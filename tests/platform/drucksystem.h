@@ -169,10 +169,11 @@ public:
     }
 
     // Every job the queue has had, oldest first, with what it keeps of each.
+    // Asked on its own socket, whatever stands in front of it.
     std::vector<Auftrag> auftraege(const char* warteschlange) const {
         std::vector<Auftrag> liste;
-        http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, HTTP_ENCRYPTION_IF_REQUESTED, 1,
-                                    10000, nullptr);
+        http_t* http = httpConnect2(QFile::encodeName(socket()).constData(), ippPort(), nullptr, AF_LOCAL,
+                                    HTTP_ENCRYPTION_IF_REQUESTED, 1, 10000, nullptr);
         if (!http) return liste;
         cups_job_t* jobs = nullptr;
         const int anzahl = cupsGetJobs2(http, &jobs, warteschlange, 0, CUPS_WHICHJOBS_ALL);
