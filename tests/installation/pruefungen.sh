@@ -78,10 +78,11 @@ pruefeFensterklasse() {
   done
   export DISPLAY=:$(head -n 1 "$nummer")
   (cd "$ort" && QT_QPA_PLATFORM=xcb exec "$programm") >"$ort/fenster.log" 2>&1 & p=$!
-  for n in $(seq 400); do
+  for n in $(seq 600); do
     klassen=
-    for fenster in $(xwininfo -root -children | awk '/^ +0x/ {print $1}'); do
-      klasse=$(xprop -id "$fenster" -notype WM_CLASS | sed -n 's/^WM_CLASS = "[^"]*", "\(.*\)"$/\1/p')
+    for fenster in $(xwininfo -root -children | awk '/^ +0x/ {print $1}' || true); do
+      # A window may be gone by now.
+      klasse=$(xprop -id "$fenster" -notype WM_CLASS 2>/dev/null | sed -n 's/^WM_CLASS = "[^"]*", "\(.*\)"$/\1/p') || true
       [ -z "$klasse" ] || klassen="$klassen $klasse"
     done
     [ -z "$klassen" ] && kill -0 $p 2>/dev/null || break
