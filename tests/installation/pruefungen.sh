@@ -62,7 +62,7 @@ pruefeDesktop() {
 # it that has a class has that one.
 #   pruefeFensterklasse PROGRAM DESKTOP_ENTRY
 pruefeFensterklasse() {
-  local programm=$1 eintrag=$2 soll nummer x= p= n fenster klasse klassen=
+  local programm=$1 eintrag=$2 soll nummer versuch x='' p='' n fenster klasse klassen=''
   soll=$(sed -n 's/^StartupWMClass=//p' "$eintrag")
   [ -n "$soll" ] || { printf 'FAIL %s names no StartupWMClass\n' "$eintrag"; exit 1; }
   nummer="$ort/anzeige"
@@ -76,7 +76,8 @@ pruefeFensterklasse() {
     bereit && break
     [ "$versuch" -lt 3 ] || { printf 'FAIL no virtual X display here\n'; kill $x; exit 1; }
   done
-  export DISPLAY=:$(head -n 1 "$nummer")
+  DISPLAY=:$(head -n 1 "$nummer")
+  export DISPLAY
   (cd "$ort" && QT_QPA_PLATFORM=xcb exec "$programm") >"$ort/fenster.log" 2>&1 & p=$!
   for n in $(seq 600); do
     klassen=
