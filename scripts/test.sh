@@ -10,8 +10,8 @@ if [ "${1:-}" = "--sanitize" ]; then
   flags=(-DFLUVAN_SANITIZE=ON -DFLUVAN_BENCHMARKS=OFF)
 else
   dir=build
-  flags=()
+  flags=(-DFLUVAN_BENCHMARKS=ON)
 fi
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLUVAN_WERROR=ON "${flags[@]}"
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLUVAN_WERROR=ON -DBUILD_TESTING=ON "${flags[@]}"
 cmake --build "$dir" -j"$(nproc)"
 ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"

@@ -16,12 +16,6 @@ constexpr int MaxExponent = 40;
 constexpr bool istZiffer(char c) { return c >= '0' && c <= '9'; }
 constexpr char klein(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string kleinText(std::string_view text) {
-    std::string aus(text);
-    std::transform(aus.begin(), aus.end(), aus.begin(), klein);
-    return aus;
-}
-
 constexpr bool imListe(std::string_view name) {
     for (const conductivity::Stoffeintrag& s : conductivity::Stoffe)
         if (s.Name == name) return true;
@@ -34,14 +28,19 @@ constexpr bool schreibweisenStehenInDerListe() {
 }
 static_assert(schreibweisenStehenInDerListe(), "a name of Schreibweisen is no name of the media list");
 
-// The name as it is compared: lower case, the list's prefixes closed up.
-std::string vergleichsname(std::string_view stoffname) {
+// The name as it is compared: lower case, a blank after a hyphen left out
+// (the list's "M- Cresol" is the table's "m-Cresol").
+std::string vergleichsname(std::string_view name) {
+    std::string aus;
+    for (char c : name)
+        if (c != ' ' || aus.empty() || aus.back() != '-') aus += klein(c);
+    return aus;
+}
+
+std::string vergleichsnameDesStoffs(std::string_view stoffname) {
     for (const Schreibweise& s : Schreibweisen)
-        if (s.stoff == stoffname) return kleinText(s.tabelle);
-    for (std::string_view praefix : {"M- ", "O- ", "P- "})
-        if (stoffname.starts_with(praefix))
-            return kleinText(std::string(praefix.substr(0, 1)) + "-" + std::string(stoffname.substr(praefix.size())));
-    return kleinText(stoffname);
+        if (s.stoff == stoffname) return vergleichsname(s.tabelle);
+    return vergleichsname(stoffname);
 }
 
 std::optional<std::int64_t> malZehnHoch(std::int64_t wert, int n) {
@@ -168,7 +167,7 @@ Leitwerttabelle leseLeitwerttabelle(std::istream& tabelle) {
         if (!leitfaehigkeit) throw fehler("the conductivity is no number");
         wert.leitfaehigkeit = dezimalText(siemensProMeterInMikrosiemensProZentimeter(*leitfaehigkeit));
         for (const Leitwert& vorige : zeilen)
-            if (kleinText(vorige.name) == kleinText(wert.name)) throw fehler("a second row of " + wert.name);
+            if (vergleichsname(vorige.name) == vergleichsname(wert.name)) throw fehler("a second row of " + wert.name);
         zeilen.push_back(std::move(wert));
     }
     if (tabelle.bad()) throw fehler("cannot be read on");
@@ -177,9 +176,9 @@ Leitwerttabelle leseLeitwerttabelle(std::istream& tabelle) {
 }
 
 const Leitwert* leitwertDes(std::string_view stoffname, const Leitwerttabelle& tabelle) {
-    const std::string gesucht = vergleichsname(stoffname);
+    const std::string gesucht = vergleichsnameDesStoffs(stoffname);
     for (const Leitwert& zeile : tabelle)
-        if (kleinText(zeile.name) == gesucht) return &zeile;
+        if (vergleichsname(zeile.name) == gesucht) return &zeile;
     return nullptr;
 }
 

@@ -67,9 +67,10 @@ inline constexpr std::array<Schreibweise, 11> Schreibweisen = {{
 // clang-format on
 
 // The row of the medium so named in the list, or nullptr. Names match when
-// they are equal with case ignored, the list's "M- ", "O- " and "P- " read as
-// "m-", "o-" and "p-"; a name of Schreibweisen matches its table name. No other
-// name matches: an aqueous solution is not its pure substance.
+// they are equal with case ignored and a blank after a hyphen left out (the
+// list's "M- Cresol", "Iso- Valeric acid" are the table's "m-Cresol",
+// "Iso-Valeric acid"); a name of Schreibweisen matches its table name. No
+// other name matches: an aqueous solution is not its pure substance.
 const Leitwert* leitwertDes(std::string_view stoffname, const Leitwerttabelle& tabelle);
 
 // Throws std::runtime_error when a table name of Schreibweisen has no row.
