@@ -52,6 +52,7 @@ QScrollArea* rolleInnenflaeche(QWidget* fenster) {
         hauptfenster->setCentralWidget(rolle);
     } else {
         auto* innen = new QWidget(fenster);
+        innen->setObjectName(QStringLiteral("Innenflaeche"));
         innen->setMinimumSize(fenster->size());
         const QObjectList kinder = fenster->children();
         for (QObject* kind : kinder) {

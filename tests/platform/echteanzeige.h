@@ -326,6 +326,13 @@ inline bool leisteUnten(int hoehe) {
     setze("_NET_WM_WINDOW_TYPE", XCB_ATOM_ATOM, {atom("_NET_WM_WINDOW_TYPE_DOCK")});
     setze("_NET_WM_STRUT_PARTIAL", XCB_ATOM_CARDINAL, {0, 0, 0, unten, 0, 0, 0, 0, 0, 0, 0, rechts});
     setze("_NET_WM_STRUT", XCB_ATOM_CARDINAL, {0, 0, 0, unten});
+    // At its place, not where the window manager would put it (USPosition, PPosition).
+    std::vector<std::uint32_t> lage(18);
+    lage[0] = 1 | 4;
+    lage[2] = bildschirm->height_in_pixels - unten;
+    lage[3] = bildschirm->width_in_pixels;
+    lage[4] = unten;
+    setze("WM_NORMAL_HINTS", XCB_ATOM_WM_SIZE_HINTS, lage);
     xcb_map_window(x, leiste);
     xcb_flush(x);
     const QScreen* qt = QGuiApplication::primaryScreen();
