@@ -15,6 +15,7 @@
 
 #include "app/auslegungshilfe/frmEXCELBlatt.h"
 #include "platform/fensteraufnahme.h"
+#include "platform/rollflaeche.h"
 #include "tests/app/ergebnisfenster.h"
 #include "tests/conductivity/dokumente.h"
 #include "tests/platform/ausgabe.h"
@@ -163,6 +164,65 @@ QStringList unerreichbar(QWidget* fenster) {
         }
     }
     return fehlt;
+}
+
+// A window larger than the screen (here 1920 x 1200; 31500 x 21000 twips is
+// 2100 x 1400 pixels), with or without a menu bar: it takes the work area
+// within its frame and its inside scrolls, the controls keep their places, the
+// focus and the order for Tab; a box over it stays its own. Its picture is
+// still the whole inside below the menu bar. A window that fits stays as it is.
+TEST(Fensterrahmen, ZuGrossFuerDenBildschirmRolltSeinInneres) {
+    for (const bool mitMenue : {false, true}) {
+        SCOPED_TRACE(mitMenue ? "mit Menue" : "ohne Menue");
+        QMainWindow hauptfenster;
+        QWidget schlicht;
+        QWidget* fenster = mitMenue ? static_cast<QWidget*>(&hauptfenster) : &schlicht;
+        const Rahmen rahmen{Rahmenart::FestEinfach, 31500, 21000};
+        QWidget* innen = fenster;
+        if (mitMenue) {
+            innen = app::richteMenuefensterEin(&hauptfenster, "Probe", "Titel", rahmen, QColor(1, 2, 3));
+            app::eintrag(hauptfenster.menuBar(), "mnuEnde", "&Ende");
+        } else {
+            app::richteFensterEin(&schlicht, "Probe", "Titel", rahmen);
+        }
+        auto* oben = new QLineEdit(innen);
+        oben->setObjectName(QStringLiteral("oben"));
+        auto* unten = new QLineEdit(innen);
+        unten->setObjectName(QStringLiteral("unten"));
+        unten->setGeometry(2000, 1350, 90, 20);
+        auto* box = new QWidget(fenster, Qt::Dialog);
+        const app::Fokusfolge<2> folge = {"unten", "oben"};
+        app::setzeFokusfolge(fenster, folge);
+        if (mitMenue) app::schliesseRahmenAb(&hauptfenster, rahmen);
+        const int leiste = mitMenue ? hauptfenster.menuBar()->height() : 0;
+
+        fenster->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+        QScrollArea* rolle = rollflaeche(fenster);
+        ASSERT_NE(rolle, nullptr);
+        const QRect flaeche = fenster->screen()->availableGeometry();
+        EXPECT_TRUE(flaeche.contains(fenster->windowHandle()->frameGeometry()));
+        EXPECT_EQ(fenster->windowHandle()->frameGeometry().height(), flaeche.height());
+        EXPECT_TRUE(rolle->isAncestorOf(unten));
+        EXPECT_EQ(unten->geometry(), QRect(2000, 1350, 90, 20));
+        EXPECT_EQ(box->parentWidget(), fenster);
+        EXPECT_EQ(QApplication::focusWidget(), unten);
+        QTest::keyClick(unten, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), oben);
+        QTest::keyClick(oben, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), unten);
+        // Its text cursor at its left edge in view.
+        for (const QPoint ecke : {QPoint(0, 0), QPoint(0, 19)})
+            EXPECT_TRUE(rolle->viewport()->rect().contains(unten->mapTo(rolle->viewport(), ecke)))
+                << "Tab scrolls to the control";
+        EXPECT_EQ(platform::ganzesBild(fenster).deviceIndependentSize().toSize(), QSize(2100, 1400 + leiste));
+    }
+    QWidget passt;
+    app::richteFensterEin(&passt, "Probe", "Titel", Rahmen{Rahmenart::FestEinfach, 4500, 3000});
+    passt.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&passt));
+    EXPECT_EQ(rollflaeche(&passt), nullptr);
+    EXPECT_EQ(passt.size(), QSize(300, 200));
 }
 
 // On a small screen at a high scale (1920 x 1080 at scale 2 is 960 x 540) the
