@@ -1,11 +1,14 @@
 #include "app/fensterrahmen.h"
 
+#include <QEvent>
 #include <QMenuBar>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/programmsymbol.h"
+#include "platform/fensterregister.h"
+#include "platform/rollflaeche.h"
 #include "platform/schriften.h"
 #include "platform/steuerelemente.h"
 #include "platform/twips.h"
@@ -29,17 +32,55 @@ Qt::WindowFlags fensterart(Rahmenart art) {
     return Qt::Window;
 }
 
-void benenne(QWidget* fenster, const char* name, std::string_view titel, Rahmenart art) {
+// A window larger than the screen's work area would hide its lower part under
+// a panel or below the screen. It is fitted into the area when it is shown,
+// with the border of the program's other windows, and again once the window
+// manager has framed it, with its own: that comes with a move, or by the time
+// the window is on the screen.
+class Arbeitsflaechenwaechter : public QObject {
+public:
+    Arbeitsflaechenwaechter(QWidget* fenster, bool zentriert)
+        : QObject(fenster), fenster_(fenster), zentriert_(zentriert) {
+        fenster->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (objekt != fenster_) return false;
+        if (ereignis->type() == QEvent::Show) {
+            platform::passeInArbeitsflaeche(fenster_, platform::rahmenrand(fenster_), zentriert_);
+            ungerahmt_ = true;
+            platform::wennAbgebildet(fenster_, [this] { gerahmt(); });
+        } else if (ereignis->type() == QEvent::Move) {
+            gerahmt();
+        }
+        return false;
+    }
+
+private:
+    void gerahmt() {
+        if (!ungerahmt_ || !platform::gerahmt(fenster_)) return;
+        ungerahmt_ = false;
+        platform::passeInArbeitsflaeche(fenster_, platform::rahmenrand(fenster_), zentriert_);
+    }
+
+    QWidget* fenster_;  // owns this
+    bool zentriert_;
+    bool ungerahmt_ = false;
+};
+
+void benenne(QWidget* fenster, const char* name, std::string_view titel, const Rahmen& rahmen) {
     fenster->setObjectName(QString::fromLatin1(name));
     fenster->setWindowTitle(qtext(titel));
-    fenster->setWindowFlags(fensterart(art));
+    fenster->setWindowFlags(fensterart(rahmen.art));
     fenster->setWindowIcon(programmsymbol());
+    new Arbeitsflaechenwaechter(fenster, rahmen.zentriert);
 }
 
 }  // namespace
 
 void richteFensterEin(QWidget* fenster, const char* name, std::string_view titel, const Rahmen& rahmen) {
-    benenne(fenster, name, titel, rahmen.art);
+    benenne(fenster, name, titel, rahmen);
     // A sizeable window only starts at its size; the controls keep their places.
     if (rahmen.art == Rahmenart::Veraenderlich)
         fenster->resize(pixel(rahmen.innenBreite), pixel(rahmen.innenHoehe));
@@ -50,7 +91,7 @@ void richteFensterEin(QWidget* fenster, const char* name, std::string_view titel
 
 QWidget* richteMenuefensterEin(QMainWindow* fenster, const char* name, std::string_view titel, const Rahmen& rahmen,
                                const QColor& flaeche) {
-    benenne(fenster, name, titel, rahmen.art);
+    benenne(fenster, name, titel, rahmen);
     fenster->menuBar()->setNativeMenuBar(false);
     fenster->menuBar()->setFont(platform::schrift("MS Sans Serif", 8));
 

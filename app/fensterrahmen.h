@@ -1,6 +1,8 @@
 #pragma once
 // Building a window from its layout table: the frame, the fonts, the menus and
-// the focus order, the same way in every window.
+// the focus order, the same way in every window. A window whose frame is
+// larger than the screen's work area takes the area's size when it is shown,
+// and its inside scrolls.
 #include <QAction>
 #include <QFont>
 #include <QMainWindow>

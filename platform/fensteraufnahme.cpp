@@ -7,13 +7,15 @@
 #include "output/fehlertexte.h"
 #include "platform/bildhalter.h"
 #include "platform/dienste.h"
+#include "platform/rollflaeche.h"
 
 namespace fluvan::platform {
 
 bool Fensteraufnahme(QWidget& fenster, Bildhalter& halter) {
     // Painted straight from the window: no key event and no pass of the event
-    // loop, so no other window and no queued command can come in between.
-    const QPixmap bild = fenster.window()->grab();
+    // loop, so no other window and no queued command can come in between;
+    // the whole inside, also where the window scrolls it.
+    const QPixmap bild = ganzesBild(fenster.window());
     if (bild.isNull()) {
         meldeFehlschlag();
         return false;

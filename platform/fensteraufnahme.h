@@ -9,8 +9,9 @@ namespace fluvan::platform {
 class Bildhalter;
 
 // Puts a picture of the window (its content with the menu bar, taken at once
-// from the window itself) on the clipboard and into its picture holder. When
-// the window gives no picture it says so and returns false.
+// from the window itself, all of it however it is scrolled) on the clipboard
+// and into its picture holder. When the window gives no picture it says so and
+// returns false.
 bool Fensteraufnahme(QWidget& fenster, Bildhalter& halter);
 
 // The holder's picture: the last capture, or a null image.

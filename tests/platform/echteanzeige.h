@@ -14,6 +14,7 @@
 #include <QLibraryInfo>
 #include <QList>
 #include <QProcess>
+#include <QScreen>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -302,6 +303,40 @@ inline bool ruhig() {
         if (w->isVisible() && !w->isMinimized() && !(w->windowHandle() && w->windowHandle()->isExposed())) return false;
     const QWidget* aktiv = QApplication::activeWindow();
     return aktiv && obenUndAktiv(aktiv);
+}
+
+// A panel at the bottom of the screen, as a desktop has: a dock window of a
+// client of our own that reserves the given height (in the display's pixels)
+// for itself. Waits until Qt has learnt the smaller work area from the window
+// manager; false when it does not.
+inline bool leisteUnten(int hoehe) {
+    xcb_connection_t* x = verbindung();
+    const xcb_screen_t* bildschirm = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
+    const xcb_window_t leiste = xcb_generate_id(x);
+    const std::uint32_t grau = 0x303030;
+    xcb_create_window(x, XCB_COPY_FROM_PARENT, leiste, bildschirm->root, 0,
+                      static_cast<std::int16_t>(bildschirm->height_in_pixels - hoehe), bildschirm->width_in_pixels,
+                      static_cast<std::uint16_t>(hoehe), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, bildschirm->root_visual,
+                      XCB_CW_BACK_PIXEL, &grau);
+    const auto setze = [&](const char* name, xcb_atom_t art, const std::vector<std::uint32_t>& werte) {
+        xcb_change_property(x, XCB_PROP_MODE_REPLACE, leiste, atom(name), art, 32,
+                            static_cast<std::uint32_t>(werte.size()), werte.data());
+    };
+    const auto unten = static_cast<std::uint32_t>(hoehe), rechts = bildschirm->width_in_pixels - 1u;
+    setze("_NET_WM_WINDOW_TYPE", XCB_ATOM_ATOM, {atom("_NET_WM_WINDOW_TYPE_DOCK")});
+    setze("_NET_WM_STRUT_PARTIAL", XCB_ATOM_CARDINAL, {0, 0, 0, unten, 0, 0, 0, 0, 0, 0, 0, rechts});
+    setze("_NET_WM_STRUT", XCB_ATOM_CARDINAL, {0, 0, 0, unten});
+    // At its place, not where the window manager would put it (USPosition, PPosition).
+    std::vector<std::uint32_t> lage(18);
+    lage[0] = 1 | 4;
+    lage[2] = bildschirm->height_in_pixels - unten;
+    lage[3] = bildschirm->width_in_pixels;
+    lage[4] = unten;
+    setze("WM_NORMAL_HINTS", XCB_ATOM_WM_SIZE_HINTS, lage);
+    xcb_map_window(x, leiste);
+    xcb_flush(x);
+    const QScreen* qt = QGuiApplication::primaryScreen();
+    return QTest::qWaitFor([qt] { return qt->availableGeometry().bottom() < qt->geometry().bottom(); }, 3000);
 }
 
 }  // namespace fenstermanager
