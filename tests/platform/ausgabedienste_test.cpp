@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "tests/platform/ausgabe.h"
+#include "tests/platform/ausgabeprotokoll.h"
 
 namespace fluvan::platform {
 namespace {
@@ -107,43 +108,8 @@ std::string gegeben(const QString& ordner) {
     return datei.open(QIODevice::ReadOnly) ? datei.readAll().toStdString() : "<nothing>";
 }
 
-// The lines written through the category of failed outputs while it lives;
-// the program's other messages go on as before.
-class Protokoll {
-public:
-    Protokoll() {
-        zeilen().clear();
-        frueher = qInstallMessageHandler(&merke);
-    }
-    ~Protokoll() { qInstallMessageHandler(frueher); }
-    Protokoll(const Protokoll&) = delete;
-    Protokoll& operator=(const Protokoll&) = delete;
-    static QStringList& zeilen() {
-        static QStringList geschrieben;
-        return geschrieben;
-    }
-
-private:
-    static void merke(QtMsgType art, const QMessageLogContext& ort, const QString& text) {
-        if (ort.category && std::string_view(ort.category) == "fluvan.ausgabe")
-            zeilen().append(text);
-        else if (frueher)
-            frueher(art, ort, text);
-    }
-    static inline QtMessageHandler frueher = nullptr;
-};
-
-// A failure says why in one line, which holds `grund`; a success says
-// nothing.
-void sagtWarum(const QStringList& zeilen, const char* grund) {
-    if (!grund) {
-        EXPECT_TRUE(zeilen.isEmpty()) << zeilen.join(QLatin1Char('\n')).toStdString();
-        return;
-    }
-    ASSERT_EQ(zeilen.size(), 1) << zeilen.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(zeilen[0].contains(QLatin1String(grund))) << zeilen[0].toStdString();
-    EXPECT_FALSE(zeilen[0].contains(QLatin1Char('\n')));
-}
+using test::Ausgabeprotokoll;
+using test::sagtWarum;
 
 TEST(QtStarter, NurWennDerOeffnerGelingtIstDasDokumentOffen) {
     struct Fall {
@@ -178,7 +144,7 @@ TEST(QtStarter, NurWennDerOeffnerGelingtIstDasDokumentOffen) {
         }
         // The starter may go before its outcome comes.
         std::vector<bool> ausgaenge;
-        Protokoll protokoll;
+        Ausgabeprotokoll protokoll;
         QtStarter(std::chrono::seconds(30)).oeffnen(dokument, [&](bool geoeffnet) { ausgaenge.push_back(geoeffnet); });
         ASSERT_TRUE(QTest::qWaitFor([&] { return !ausgaenge.empty(); }, 20000));
         EXPECT_EQ(ausgaenge, std::vector<bool>{fall.geoeffnet});
@@ -337,7 +303,7 @@ TEST(QtStarter, NurMitRegistrierterAnwendungLaeuftDerOeffner) {
 
         const QString dokument = ordner.filePath(QStringLiteral("Dokument.rtf"));
         std::vector<bool> ausgaenge;
-        Protokoll protokoll;
+        Ausgabeprotokoll protokoll;
         QtStarter(fall.geduld).oeffnen(dokument, [&](bool geoeffnet) { ausgaenge.push_back(geoeffnet); });
         ASSERT_TRUE(QTest::qWaitFor([&] { return !ausgaenge.empty(); }, 20000));
         EXPECT_EQ(ausgaenge, std::vector<bool>{fall.geoeffnet});

@@ -9,9 +9,9 @@
 #include <QPrintEngine>
 #include <QSpinBox>
 #include <QTimer>
-#include <cstring>
 
 #include "platform/fensterdruck.h"
+#include "tests/platform/ausgabeprotokoll.h"
 #include "tests/platform/drucksystem.h"
 #include "tests/platform/vermittler.h"
 
@@ -28,39 +28,6 @@ QImage testbild(QSize groesse) {
     for (int y = 10; y < 60; ++y)
         for (int x = 10; x < 90; ++x) bild.setPixelColor(x, y, QColor(200, 40, 40));
     return bild;
-}
-
-// The lines written through the print's logging category while it lives.
-class Protokollzeilen {
-public:
-    Protokollzeilen() {
-        zeilen().clear();
-        vorher = qInstallMessageHandler(&fange);
-    }
-    ~Protokollzeilen() { qInstallMessageHandler(vorher); }
-    Protokollzeilen(const Protokollzeilen&) = delete;
-    Protokollzeilen& operator=(const Protokollzeilen&) = delete;
-    std::vector<std::string> gelesen() const { return zeilen(); }
-
-private:
-    static std::vector<std::string>& zeilen() {
-        static std::vector<std::string> alle;
-        return alle;
-    }
-    static void fange(QtMsgType typ, const QMessageLogContext& ort, const QString& text) {
-        if (ort.category && std::strcmp(ort.category, "fluvan.ausgabe") == 0)
-            zeilen().push_back((typ == QtWarningMsg ? "" : "not a warning: ") + text.toStdString());
-        else if (vorher)
-            vorher(typ, ort, text);
-    }
-    inline static QtMessageHandler vorher = nullptr;
-};
-
-// One line that says why.
-void pruefeZeile(const std::vector<std::string>& zeilen, const std::string& grund) {
-    ASSERT_EQ(zeilen.size(), 1u);
-    EXPECT_NE(zeilen[0].find(grund), std::string::npos) << zeilen[0];
-    EXPECT_EQ(zeilen[0].find('\n'), std::string::npos) << zeilen[0];
 }
 
 class Druckauftrag : public ::testing::Test {
@@ -250,11 +217,11 @@ TEST_F(Druckauftrag, OhneAuftragKeinErfolg) {
         drucker.setPrinterName(QString::fromLatin1(fall.warteschlange));
         ASSERT_TRUE(drucker.isValid());
         if (fall.systemFort) system.beende();
-        const Protokollzeilen protokoll;
+        const Ausgabeprotokoll protokoll;
 
         EXPECT_FALSE(platform::Ausdruck(drucker, testbild({640, 480}), output::DruckBild1));
         EXPECT_EQ(system.dokumente(), vorher);
-        pruefeZeile(protokoll.gelesen(), fall.grund);
+        sagtWarum(protokoll.zeilen(), fall.grund.c_str());
         if (!fall.systemFort) {
             EXPECT_TRUE(system.auftraege(fall.warteschlange).empty());
         }
@@ -356,7 +323,7 @@ TEST_F(StummesDrucksystem, NachDerFristDieMeldungUndKeinAuftragBleibt) {
             fenster.update();
         });
         uhr.start(100);
-        const Protokollzeilen protokoll;
+        const Ausgabeprotokoll protokoll;
         QElapsedTimer dauer;
         dauer.start();
 
@@ -376,13 +343,13 @@ TEST_F(StummesDrucksystem, NachDerFristDieMeldungUndKeinAuftragBleibt) {
         }
         if (fall.gedruckt) {
             EXPECT_TRUE(meldungen.gezeigt.empty());
-            EXPECT_TRUE(protokoll.gelesen().empty());
+            EXPECT_TRUE(protokoll.zeilen().isEmpty());
             EXPECT_EQ(vermittler.geschluckt(), 0);
             continue;
         }
         EXPECT_EQ(vermittler.geschluckt(), 1);
         EXPECT_EQ(meldungen.gezeigt, fehlschlag());
-        pruefeZeile(protokoll.gelesen(), "no answer within 1.5 s");
+        sagtWarum(protokoll.zeilen(), "no answer within 1.5 s");
         // It gave up only at the deadline, and soon after it.
         EXPECT_GE(verstrichen, Frist);
         EXPECT_LT(verstrichen, Frist + std::chrono::seconds(3));
@@ -400,11 +367,11 @@ TEST_F(StummesDrucksystem, OhneBibliothekDieMeldung) {
     fenster.show();
     const std::size_t vorher = drucksystem->auftraege(Drucksystem::Nimmt).size();
     {
-        const Protokollzeilen protokoll;
+        const Ausgabeprotokoll protokoll;
         platform::druckweg().bibliothek = QStringLiteral("fluvan-ohne-drucksystem");
         platform::Drucken(fenster, *fenster.Picture1, output::DruckBild1);
         EXPECT_EQ(meldungen.gezeigt, fehlschlag());
-        pruefeZeile(protokoll.gelesen(), "print on Nimmt failed: the print system's library cannot be loaded: ");
+        sagtWarum(protokoll.zeilen(), "print on Nimmt failed: the print system's library cannot be loaded: ");
         EXPECT_EQ(drucksystem->auftraege(Drucksystem::Nimmt).size(), vorher);
     }
     meldungen.gezeigt.clear();
