@@ -274,7 +274,7 @@ TEST_F(KleinerBildschirm, JedesSteuerelementErreichbar) {
         laufeAufX(Laptop);
         return;
     }
-    ASSERT_TRUE(fenstermanager::leisteUnten(Panel));
+    ASSERT_TRUE(fenstermanager::leisteUnten(Panel)) << fenstermanager::arbeitsflaechentext();
     const QRect flaeche = QGuiApplication::primaryScreen()->availableGeometry();
     ASSERT_EQ(flaeche, QRect(0, 0, 1093, 579)) << lagetext(flaeche);
     struct Fall {
@@ -336,7 +336,7 @@ TEST_F(KleinerBildschirm, BlattBildWieAufGrossemBildschirm) {
     const QString vergleich = qEnvironmentVariable("FLUVAN_TEST_VERGLEICHSBILD");
     const bool laptop = QGuiApplication::primaryScreen()->geometry().height() < 700;
     if (laptop) {
-        ASSERT_TRUE(fenstermanager::leisteUnten(Panel));
+        ASSERT_TRUE(fenstermanager::leisteUnten(Panel)) << fenstermanager::arbeitsflaechentext();
     }
     FakeZwischenablage zwischenablage;
     platform::dienste().zwischenablage = &zwischenablage;

@@ -29,6 +29,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace fluvan::test {
@@ -309,6 +310,14 @@ inline bool ruhig() {
 // client of our own that reserves the given height (in the display's pixels)
 // for itself. Waits until Qt has learnt the smaller work area from the window
 // manager; false when it does not.
+// What the window manager says of the work area, and what Qt took of it.
+inline std::string arbeitsflaechentext() {
+    std::string text = "_NET_WORKAREA:";
+    for (const std::uint32_t wert : vonDerWurzel("_NET_WORKAREA")) text += ' ' + std::to_string(wert);
+    const QRect qt = QGuiApplication::primaryScreen()->availableGeometry();
+    return text + "; Qt's available geometry: " + std::to_string(qt.width()) + 'x' + std::to_string(qt.height());
+}
+
 inline bool leisteUnten(int hoehe) {
     xcb_connection_t* x = verbindung();
     const xcb_screen_t* bildschirm = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
@@ -336,7 +345,9 @@ inline bool leisteUnten(int hoehe) {
     xcb_map_window(x, leiste);
     xcb_flush(x);
     const QScreen* qt = QGuiApplication::primaryScreen();
-    return QTest::qWaitFor([qt] { return qt->availableGeometry().bottom() < qt->geometry().bottom(); }, 3000);
+    // The window manager takes the panel's room and says so on the root
+    // window; under a loaded machine that can take a while.
+    return QTest::qWaitFor([qt] { return qt->availableGeometry().bottom() < qt->geometry().bottom(); }, 15000);
 }
 
 }  // namespace fenstermanager
