@@ -13,10 +13,6 @@ namespace fluvan::platform {
 
 namespace {
 
-QScrollArea* rollflaeche(const QWidget* fenster) {
-    return fenster->findChild<QScrollArea*>(QStringLiteral("Rollflaeche"), Qt::FindDirectChildrenOnly);
-}
-
 QWidget* menueleiste(const QWidget* fenster) {
     const auto* hauptfenster = qobject_cast<const QMainWindow*>(fenster);
     QWidget* leiste = hauptfenster ? hauptfenster->menuWidget() : nullptr;
@@ -74,6 +70,10 @@ QScrollArea* rolleInnenflaeche(QWidget* fenster) {
 }
 
 }  // namespace
+
+QScrollArea* rollflaeche(const QWidget* fenster) {
+    return fenster->findChild<QScrollArea*>(QStringLiteral("Rollflaeche"), Qt::FindDirectChildrenOnly);
+}
 
 bool gerahmt(const QWidget* fenster) { return ohneRahmen(fenster) || !eigenerRand(fenster).isNull(); }
 

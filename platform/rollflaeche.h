@@ -5,6 +5,7 @@
 #include <QMargins>
 #include <QPixmap>
 
+class QScrollArea;
 class QWidget;
 
 namespace fluvan::platform {
@@ -24,6 +25,9 @@ QMargins rahmenrand(const QWidget* fenster);
 // where needed; then it is centred there, or, once the window manager has
 // placed it, kept in the area. A window that fits stays as it is.
 void passeInArbeitsflaeche(QWidget* fenster, QMargins rand, bool zentriert);
+
+// The window's scroll area, when its inside scrolls; nullptr where it fits.
+QScrollArea* rollflaeche(const QWidget* fenster);
 
 // The picture of the window's content with its menu bar: the whole inside,
 // however it is scrolled; of a window that fits, the window itself.

@@ -132,16 +132,11 @@ std::string lagetext(const QRect& r) {
            std::to_string(r.y());
 }
 
-// The window's scroll area, when its inside scrolls.
-QScrollArea* rollflaeche(const QWidget* fenster) {
-    return fenster->findChild<QScrollArea*>(QStringLiteral("Rollflaeche"), Qt::FindDirectChildrenOnly);
-}
-
 // The controls of the window of which some corner cannot be seen in the work
 // area: neither where it is, nor once the window's inside is scrolled to it.
 QStringList unerreichbar(QWidget* fenster) {
     const QRect flaeche = fenster->screen()->availableGeometry();
-    QScrollArea* rolle = rollflaeche(fenster);
+    QScrollArea* rolle = platform::rollflaeche(fenster);
     QStringList fehlt;
     for (QWidget* w : fenster->findChildren<QWidget*>()) {
         if (w->isWindow() || !w->isVisibleTo(fenster)) continue;
@@ -198,7 +193,7 @@ TEST(Fensterrahmen, ZuGrossFuerDenBildschirmRolltSeinInneres) {
 
         fenster->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
-        QScrollArea* rolle = rollflaeche(fenster);
+        QScrollArea* rolle = platform::rollflaeche(fenster);
         ASSERT_NE(rolle, nullptr);
         const QRect flaeche = fenster->screen()->availableGeometry();
         EXPECT_TRUE(flaeche.contains(fenster->windowHandle()->frameGeometry()));
@@ -221,7 +216,7 @@ TEST(Fensterrahmen, ZuGrossFuerDenBildschirmRolltSeinInneres) {
     app::richteFensterEin(&passt, "Probe", "Titel", Rahmen{Rahmenart::FestEinfach, 4500, 3000});
     passt.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&passt));
-    EXPECT_EQ(rollflaeche(&passt), nullptr);
+    EXPECT_EQ(platform::rollflaeche(&passt), nullptr);
     EXPECT_EQ(passt.size(), QSize(300, 200));
 }
 
@@ -253,7 +248,7 @@ TEST_F(Zentrierung, TitelleisteBleibtAufDemBildschirm) {
         ASSERT_EQ(flaeche.size(), QSize(960, 540));
         EXPECT_TRUE(QTest::qWaitFor([&] { return eingepasst(fenster); }, 3000))
             << "frame " << lagetext(fenster->windowHandle()->frameGeometry());
-        EXPECT_NE(rollflaeche(fenster), nullptr) << "the screen is too small for it";
+        EXPECT_NE(platform::rollflaeche(fenster), nullptr) << "the screen is too small for it";
         delete platform::fensterZeiger<app::frmEXCELBlatt>().data();
     }
 }
@@ -305,7 +300,7 @@ TEST_F(KleinerBildschirm, JedesSteuerelementErreichbar) {
             EXPECT_EQ(tabfolge(static_cast<int>(fall.tab.size())), fall.tab);
         }
         EXPECT_EQ(unerreichbar(fenster).join(QStringLiteral(", ")).toStdString(), "");
-        if (QScrollArea* rolle = rollflaeche(fenster); fall.rollt) {
+        if (QScrollArea* rolle = platform::rollflaeche(fenster); fall.rollt) {
             ASSERT_NE(rolle, nullptr);
             // A scroll bar only where needed: the window is as wide as its inside.
             EXPECT_TRUE(rolle->verticalScrollBar()->isVisible());
@@ -343,7 +338,7 @@ TEST_F(KleinerBildschirm, BlattBildWieAufGrossemBildschirm) {
     app::Bild1* b = rechne("GB", "12.5");
     ASSERT_NE(b, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return eingepasst(b); }, 3000));
-    QScrollArea* rolle = rollflaeche(b);
+    QScrollArea* rolle = platform::rollflaeche(b);
     ASSERT_EQ(rolle != nullptr, laptop);
     if (laptop) rolle->verticalScrollBar()->setValue(rolle->verticalScrollBar()->maximum() / 2);
     ASSERT_TRUE(platform::Fensteraufnahme(*b, *b->Picture1));

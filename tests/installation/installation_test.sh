@@ -10,8 +10,6 @@ cmake=$1
 bau=$2
 plugins=$3
 
-ort=$(mktemp -d)
-trap 'rm -rf "$ort"' EXIT
 . "$(dirname "$0")/pruefungen.sh"
 unlesbar='Acetaldehyde: The conductivity document cannot be read.
 Zinc sulphate: The conductivity document cannot be read.'

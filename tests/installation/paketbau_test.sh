@@ -11,8 +11,6 @@ quelle=$2
 compiler=$3
 plugins=$4
 
-ort=$(mktemp -d)
-trap 'rm -rf "$ort"' EXIT
 . "$(dirname "$0")/pruefungen.sh"
 
 # A step's output shows when it fails.

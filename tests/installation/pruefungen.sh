@@ -1,6 +1,10 @@
 # What the installation tests check of an installed program, sourced by
-# installation_test.sh and paketbau_test.sh. The caller sets $ort (a fresh
-# folder) and $plugins (the folder of the plugin fluvan-fernsteuerung).
+# installation_test.sh and paketbau_test.sh. The caller sets $plugins (the
+# folder of the plugin fluvan-fernsteuerung); $ort is a fresh folder, removed
+# at the end.
+
+ort=$(mktemp -d)
+trap 'rm -rf "$ort"' EXIT
 
 # What the window shows, one line per medium (line breaks and tabs as \n, \t):
 # the first medium as it opens, then the last one of the list. The shipped
